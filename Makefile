@@ -1,6 +1,7 @@
 # Velmado: `make run` builds and starts it under Wine, `make test` runs the whole test suite,
 # `make dist` leaves the Windows deliverables in dist/x64 and dist/x86.
-.PHONY: all setup build run test dist format screenshots bench x86-smoke clean
+
+.PHONY: all setup build run test dist format screenshots bench clean
 
 all: build
 
@@ -23,7 +24,7 @@ dist: setup
 
 bench: setup
 	@tools/build.sh x64
-	@tools/wine-session.sh bench/run.sh
+	@bench/run.sh
 
 format:
 	@tools/format.sh --fix
@@ -32,9 +33,7 @@ screenshots: setup
 	@tools/build.sh x64
 	@tools/wine-session.sh tools/screenshots.sh
 
-x86-smoke: setup
 	@tools/build.sh x86
-	@tools/x86-smoke.sh
 
 clean:
 	rm -rf build dist

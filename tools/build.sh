@@ -9,19 +9,18 @@ for tree in "$@"; do
   case "$tree" in
     host) args=() ;;
     x64) args=(-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake
-               -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/tools/wine-exec") ;;
+               -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/tools/wine-run") ;;
     x86) args=(-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-w64-mingw32.cmake) ;;
     fuzz) args=(-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DVELMADO_FUZZ=ON
                 -DVELMADO_TESTS=OFF) ;;
     *) echo "build: unknown tree $tree" >&2; exit 2 ;;
   esac
-  if [[ ! -f build/$tree/Makefile ]]; then
-    mkdir -p build
-    if ! cmake -S . -B "build/$tree" -G "Unix Makefiles" "${args[@]}" >"build/$tree.log" 2>&1; then
-      cat "build/$tree.log" >&2
-      echo "build: configuring $tree failed" >&2
-      exit 1
-    fi
+  # Configure every time: cheap, and it picks up new subsystem folders.
+  mkdir -p build
+  if ! cmake -S . -B "build/$tree" -G "Unix Makefiles" "${args[@]}" >"build/$tree.log" 2>&1; then
+    cat "build/$tree.log" >&2
+    echo "build: configuring $tree failed" >&2
+    exit 1
   fi
   echo "build: $tree"
   if ! cmake --build "build/$tree" -j "$jobs" >"build/$tree.log" 2>&1; then

@@ -247,22 +247,28 @@ void Process::Kill() {
     }
 }
 
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (search->processId == 0 || owner == search->processId) {
+        search->windows.push_back(window);
+    }
+    return TRUE;
+}
+
+} // namespace
+
 std::vector<HWND> TopLevelWindows(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        std::vector<HWND> windows;
-    } search{processId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(parameter);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (s->processId == 0 || owner == s->processId) {
-                s->windows.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{processId, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.windows;
 }
 
@@ -284,7 +290,9 @@ HWND WaitForWindow(const std::function<bool(HWND)>& match, Duration timeout) {
 
 HWND WaitForWindow(const std::wstring& className, const std::wstring& caption, Duration timeout) {
     return WaitForWindow(
-        [&](HWND window) { return ClassName(window) == className && WindowText(window) == caption; },
+        [&](HWND window) {
+            return ClassName(window) == className && WindowText(window) == caption;
+        },
         timeout);
 }
 

@@ -106,14 +106,29 @@ WindowSpec ParseSpec(const std::vector<std::wstring>& args, size_t first) {
 std::wstring Describe(UINT message, WPARAM wParam) {
     std::wostringstream out;
     switch (message) {
-    case WM_KEYDOWN: out << L"KEYDOWN " << wParam; break;
-    case WM_KEYUP: out << L"KEYUP " << wParam; break;
-    case WM_SYSKEYDOWN: out << L"SYSKEYDOWN " << wParam; break;
-    case WM_SYSKEYUP: out << L"SYSKEYUP " << wParam; break;
-    case WM_CHAR: out << L"CHAR " << wParam; break;
-    case WM_SYSCOMMAND: out << L"SYSCOMMAND " << (wParam & 0xFFF0); break;
-    case WM_CLOSE: out << L"CLOSE"; break;
-    default: break;
+    case WM_KEYDOWN:
+        out << L"KEYDOWN " << wParam;
+        break;
+    case WM_KEYUP:
+        out << L"KEYUP " << wParam;
+        break;
+    case WM_SYSKEYDOWN:
+        out << L"SYSKEYDOWN " << wParam;
+        break;
+    case WM_SYSKEYUP:
+        out << L"SYSKEYUP " << wParam;
+        break;
+    case WM_CHAR:
+        out << L"CHAR " << wParam;
+        break;
+    case WM_SYSCOMMAND:
+        out << L"SYSCOMMAND " << (wParam & 0xFFF0);
+        break;
+    case WM_CLOSE:
+        out << L"CLOSE";
+        break;
+    default:
+        break;
     }
     return out.str();
 }
@@ -283,10 +298,10 @@ void EnsureClass(const std::wstring& name) {
 HWND CreateProbeWindow(const WindowSpec& spec) {
     HWND window = nullptr;
     if (spec.dialog) {
-        window = CreateWindowExW(spec.exStyle, L"#32770", spec.caption.c_str(),
-                                 spec.style | WS_CAPTION | WS_SYSMENU, spec.left, spec.top,
-                                 spec.width, spec.height, spec.owner, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+        window =
+            CreateWindowExW(spec.exStyle, L"#32770", spec.caption.c_str(),
+                            spec.style | WS_CAPTION | WS_SYSMENU, spec.left, spec.top, spec.width,
+                            spec.height, spec.owner, nullptr, GetModuleHandleW(nullptr), nullptr);
         if (window != nullptr) {
             SetWindowLongPtrW(window, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(ProbeDialogProc));
         }
@@ -304,10 +319,10 @@ HWND CreateProbeWindow(const WindowSpec& spec) {
     int buttonId = IDOK;
     for (const auto& [childClass, text] : spec.children) {
         const bool button = childClass == L"Button";
-        CreateWindowExW(0, childClass.c_str(), text.c_str(), WS_CHILD | WS_VISIBLE, 10, y, 200, 24,
-                        window,
-                        button ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(buttonId++)) : nullptr,
-                        GetModuleHandleW(nullptr), nullptr);
+        CreateWindowExW(
+            0, childClass.c_str(), text.c_str(), WS_CHILD | WS_VISIBLE, 10, y, 200, 24, window,
+            button ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(buttonId++)) : nullptr,
+            GetModuleHandleW(nullptr), nullptr);
         y += 30;
     }
     ShowWindow(window, spec.show);
