@@ -12,7 +12,8 @@ TEST(LaunchRequest, MainProgramSitsBesideTheLauncher) {
         const wchar_t* launcher;
         const wchar_t* expected;
     } cases[] = {
-        {L"C:\\Program Files\\Velmado\\Velmado_Admin.exe", L"C:\\Program Files\\Velmado\\Velmado.exe"},
+        {L"C:\\Program Files\\Velmado\\Velmado_Admin.exe",
+         L"C:\\Program Files\\Velmado\\Velmado.exe"},
         {L"D:Velmado_Admin.exe", L"D:Velmado.exe"},
         {L"Velmado_Admin.exe", L"Velmado.exe"},
         {L"\\\\server\\share\\a.b\\Velmado_Admin.exe", L"\\\\server\\share\\a.b\\Velmado.exe"},
