@@ -1,0 +1,105 @@
+#include "ui/win/popup_menu.h"
+
+#include "ui/win/application.h"
+
+namespace velmado::ui {
+
+namespace {
+
+void AppendItem(HMENU menu, MenuItem& item, std::vector<MenuItem*>& commands) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_STATE;
+    if (item.IsSeparator()) {
+        info.fType = MFT_SEPARATOR;
+    } else {
+        info.fMask |= MIIM_STRING | MIIM_ID;
+        info.dwTypeData = const_cast<wchar_t*>(item.caption.c_str());
+        info.fType = item.radioGroup > 0 ? MFT_RADIOCHECK : 0;
+        info.fState = (item.Checked() ? MFS_CHECKED : 0) | (item.enabled ? 0 : MFS_DISABLED);
+        commands.push_back(&item);
+        info.wID = static_cast<UINT>(commands.size());
+    }
+    if (item.menuBreak == MenuBreak::Column) {
+        info.fType |= MFT_MENUBREAK;
+    } else if (item.menuBreak == MenuBreak::BarColumn) {
+        info.fType |= MFT_MENUBARBREAK;
+    }
+    win::UniqueMenu submenu;
+    if (item.Count() > 0 && !item.IsSeparator()) {
+        submenu = RenderMenu(item, commands);
+        info.fMask |= MIIM_SUBMENU;
+        info.hSubMenu = submenu.get();
+    }
+    if (InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info)) {
+        submenu.release(); // the parent menu destroys it now
+    }
+}
+
+} // namespace
+
+win::UniqueMenu RenderMenu(MenuItem& root, std::vector<MenuItem*>& commands) {
+    win::UniqueMenu menu(CreatePopupMenu());
+    if (!menu) {
+        return menu;
+    }
+    for (std::size_t i = 0; i < root.Count(); ++i) {
+        MenuItem& item = root.At(i);
+        if (item.visible) {
+            AppendItem(menu.get(), item, commands);
+        }
+    }
+    return menu;
+}
+
+HWND PopupMenu::OwnerWindow() {
+    if (owner_.Handle() == nullptr) {
+        owner_.Create({}, [](UINT, WPARAM, LPARAM) { return std::nullopt; });
+    }
+    return owner_.Handle();
+}
+
+bool PopupMenu::Popup(int x, int y) {
+    if (open_) {
+        return false;
+    }
+    bool prepared = true;
+    if (auto handler = OnPopup) {
+        prepared = false;
+        Guarded([&] {
+            handler();
+            prepared = true;
+        });
+    }
+    const HWND owner = OwnerWindow();
+    if (!prepared || owner == nullptr) {
+        return false;
+    }
+    std::vector<MenuItem*> commands;
+    win::UniqueMenu menu = RenderMenu(root_, commands);
+    if (!menu) {
+        return false;
+    }
+    // The owner must be in the foreground, or the menu does not close when the user clicks
+    // elsewhere; the posted message lets the menu's loop end properly.
+    SetForegroundWindow(owner);
+    open_ = true;
+    const UINT command = static_cast<UINT>(
+        TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
+                         x, y, owner, nullptr));
+    open_ = false;
+    PostMessageW(owner, WM_NULL, 0, 0);
+    menu.reset();
+    if (command > 0 && command <= commands.size()) {
+        Guarded([&] { commands[command - 1]->Click(); });
+    }
+    return true;
+}
+
+void PopupMenu::Close() {
+    if (open_) {
+        EndMenu();
+    }
+}
+
+} // namespace velmado::ui
