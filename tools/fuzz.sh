@@ -12,7 +12,7 @@ for target in "${targets[@]}"; do
   corpus=$(mktemp -d)
   cp -r "$name"/fuzz/corpus/. "$corpus"/ 2>/dev/null || true
   echo "fuzz: $name for $seconds s"
-  if ! "$target" -max_total_time="$seconds" -print_final_stats=0 "$corpus" >"build/fuzz-$name.log" 2>&1; then
+  if ! "$target" -max_total_time="$seconds" -artifact_prefix=build/fuzz/ "$corpus" >"build/fuzz-$name.log" 2>&1; then
     tail -40 "build/fuzz-$name.log" >&2
     rm -rf "$corpus"
     exit 1
