@@ -1,37 +1,59 @@
-// Velmado: the resident window manager's process entry.
+// Velmado: the resident window manager's process entry. Decides the kind of run, keeps to one
+// resident instance, hands a rule file or profile to a running one, and runs the main form.
 #include <windows.h>
+#include <shlobj.h>
 
-namespace {
+#include "app/program.h"
+#include "app/startup_options.h"
+#include "app/tray_form.h"
+#include "app/win/instance.h"
+#include "common/win/command_line.h"
+#include "common/win/data_folder.h"
+#include "common/win/files.h"
+#include "ui/win/application.h"
 
-LRESULT CALLBACK TrayFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    using namespace velmado;
+    using namespace velmado::app;
+
+    if (!win::MakeDataFolder(L"Velmado", false)) {
         return 0;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
+    Program program;
+    program.arguments = win::CommandLineArguments();
+    program.nonResident = IsNonResident(program.arguments);
+    const std::wstring fileArgument = FileArgument(program.arguments, win::SafeFileExists);
 
-} // namespace
+    const HWND running = FindRunningInstance();
+    ui::Application& application = ui::Application::Instance();
+    if (!program.nonResident && running != nullptr) {
+        if (!fileArgument.empty()) {
+            SendHandOff(running, application.Handle(), fileArgument);
+        }
+        return 0;
+    }
+    const bool elevated = IsUserAnAdmin() != FALSE;
+    program.runningInstanceState =
+        RunningInstanceState(running != nullptr, program.nonResident, elevated);
+    const InstanceMutex mutex(elevated);
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = TrayFormProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = L"TTrayForm";
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    if (RegisterClassExW(&windowClass) == 0) {
+    application.SetTitle(L"Velmado");
+    program.files = storage::DataFiles::In(win::DataFolder());
+    program.ruleFilePath = program.files.windowIbk;
+
+    const CommandLineCheck check = CheckCommandLine(program.arguments, win::SafeFileExists);
+    if (!check.valid) {
+        MessageBoxW(nullptr, InvalidOptionMessage(program.arguments).c_str(), L"Velmado", MB_OK);
+        return 0;
+    }
+    if (check.ruleFile) {
+        program.ruleFilePath = *check.ruleFile;
+    }
+
+    TrayForm trayForm(program);
+    application.OnException = [&](const std::wstring& message) { trayForm.Proc_ErrorLog(message); };
+    if (!trayForm.Create()) {
         return 1;
     }
-    // The main form stays hidden; it exists to be found and to receive messages.
-    if (CreateWindowExW(WS_EX_TOOLWINDOW, L"TTrayForm", L"Velmado", WS_POPUP, 0, 0, 0, 0, nullptr,
-                        nullptr, instance, nullptr) == nullptr) {
-        return 1;
-    }
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return application.Run();
 }
