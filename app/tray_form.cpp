@@ -1,9 +1,21 @@
 #include "app/tray_form.h"
 
+#include <algorithm>
+
+#include "app/config/win/main_config_file.h"
 #include "app/hand_off.h"
 #include "app/startup_options.h"
 #include "app/win/instance.h"
+#include "app/win/system_settings.h"
 #include "common/win/files.h"
+#include "common/win/launch.h"
+#include "common/win/module_path.h"
+#include "common/win/screen.h"
+#include "common/win/shell_windows.h"
+#include "common/win/taskbar_list.h"
+#include "common/win/window_geometry.h"
+#include "common/win/wow64.h"
+#include "ui/win/application.h"
 
 namespace velmado::app {
 
@@ -11,32 +23,177 @@ TrayForm::TrayForm(Program& program)
     : program_(program), errorLog_(program.files.errorLog, IsDebug(program.arguments)),
       form_(kMainFormClass, kMainFormCaption) {
     form_.style = WS_POPUP;
-    form_.exStyle = WS_EX_TOOLWINDOW;
     form_.OnMessage = [this](UINT message, WPARAM wParam, LPARAM lParam) {
         return HandleMessage(message, wParam, lParam);
     };
+    form_.OnCreate = [this] { FormCreate(); };
+    form_.OnCloseQuery = [this](bool& canClose) {
+        FormCloseQuery();
+        canClose = true;
+    };
+    form_.OnDestroy = [this] { FormDestroy(); };
+    TimerMain.OnTimer = [this] { TimerMainTimer(); };
+    startupDelay_.OnTimer = [this] {
+        startupDelay_.SetEnabled(false);
+        FinishStartup();
+    };
+    passJournalMessage_ = RegisterWindowMessageW(kPassJournalMessage);
+
+    pass_.settings.rulesEnabled = [this] { return config_.PPWindowEnable; };
+    pass_.settings.workAreasEnabled = [this] { return config_.PPSnapEnable; };
+    pass_.settings.disableDeskTop = [this] { return config_.PPDisableDeskTop; };
+    pass_.settings.eventWindow = [this] { return eventHook_.MEventWindow; };
+    pass_.settings.resident = Resident();
+    pass_.settings.ownProgram = win::ModulePath();
+    pass_.targets.moveWindow = [this](HWND window, const std::wstring&, const std::wstring&,
+                                      const std::wstring&,
+                                      const common::XYWH&) { lastPassWindows_.push_back(window); };
+    pass_.targets.closeMainForm = [this] { form_.Close(); };
 }
 
+TrayForm::~TrayForm() = default;
+
 bool TrayForm::Create() {
-    if (!form_.Create()) {
-        return false;
-    }
-    // Any program may send the hand-off, also to an instance that runs elevated.
-    ChangeWindowMessageFilterEx(form_.Handle(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
-    return true;
+    ui::Application::Instance().SetMainForm(&form_);
+    ui::Application::Instance().OnActivate = [this] { FActMe = true; };
+    ui::Application::Instance().OnDeactivate = [this] {
+        FActMe = false;
+        FPopUpL = FPopUpR = FPopUpM = false;
+    };
+    return form_.Create();
 }
 
 void TrayForm::Proc_ErrorLog(const std::wstring& text) {
     SetPriorityClass(GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
+    FPopUpL = FPopUpR = FPopUpM = false;
     errorLog_.Report(text);
 }
 
-std::optional<LRESULT> TrayForm::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
-    if (message == WM_COPYDATA) {
+// Start-up, in the order the later steps rely on: system state first, then the configuration,
+// then (after the start-up delay, in the resident run) hooks and the main timer.
+void TrayForm::FormCreate() {
+    win::InitWow64Redirection();
+    win::CreateTaskbarList();
+    win::ReadUacState();
+    monitorCount_ = win::Screen::Get().MonitorCount();
+
+    // Any program may send the hand-off, also to an instance that runs elevated.
+    ChangeWindowMessageFilterEx(form_.Handle(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
+    win::MakeToolWindow(form_.Handle());
+    TimerMain.SetEnabled(false);
+
+    win::FindTaskbar();
+    win::ScanTaskbars();
+    win::FindDesktopHost();
+    win::FindStartButton();
+
+    Proc_ConfigLoad();
+    if (!Resident()) {
+        config_.PPWindowEnable = true;
+        config_.PPSnapEnable = true;
+        if (program_.runningInstanceState >= 1) {
+            if (program_.runningInstanceState != 3) {
+                config_.PPSnapEnable = false;
+            }
+            config_.PPDialogCenter = config_.PPDialogSave = config_.PPDialogDetail = false;
+            config_.PPDialogGrid = config_.PPDialogSel = config_.PPDialogEnabled = false;
+        }
+        ui::Application::Instance().ShowApplicationWindow(SW_SHOW);
+        FinishStartup();
+        return;
+    }
+    // The start-up delay lets the rest of the desktop settle; the message loop keeps running
+    // through it, so a log-off is answered.
+    if (config_.MDelay > 0) {
+        startupDelay_.SetInterval(static_cast<UINT>(config_.MDelay) * 2000);
+        startupDelay_.SetEnabled(true);
+    } else {
+        FinishStartup();
+    }
+}
+
+void TrayForm::FinishStartup() {
+    if (Resident()) {
+        eventHook_.Install();
+    }
+    TimerMain.SetInterval(2000);
+    TimerMain.SetEnabled(true);
+}
+
+void TrayForm::Proc_ConfigLoad() {
+    RuleFileLookup lookup;
+    lookup.argumentCount = static_cast<int>(program_.arguments.size());
+    lookup.current = program_.ruleFilePath;
+    lookup.dataFolder = program_.files.folder;
+    lookup.fileExists = win::SafeFileExists;
+    lookup.longPathName = win::LongPathName;
+    LoadedMainConfig loaded =
+        LoadMainConfig(program_.files.configIni, ReadSystemSnapshot(), lookup);
+    config_ = std::move(loaded.config);
+    program_.ruleFilePath = std::move(loaded.ruleFile);
+}
+
+void TrayForm::Proc_ConfigSave() {
+    const storage::FileStatus saved =
+        SaveMainConfig(program_.files.configIni, config_,
+                       static_cast<int>(program_.arguments.size()), program_.ruleFilePath);
+    if (!saved) {
+        Proc_ErrorLog(saved.error);
+    }
+}
+
+// The closing sequence undoes what the program did and saves; a one-shot run leaves everything
+// as it is.
+void TrayForm::FormCloseQuery() {
+    if (closed_ || !Resident()) {
+        closed_ = true;
+        return;
+    }
+    closed_ = true;
+    TimerMain.SetEnabled(false);
+    startupDelay_.SetEnabled(false);
+    Proc_ConfigSave();
+    if (!config_.FXAllways) {
+        SystemParametersInfoW(SPI_SETFOREGROUNDFLASHCOUNT, 0,
+                              reinterpret_cast<void*>(static_cast<UINT_PTR>(config_.MFocusC)),
+                              SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+    }
+}
+
+void TrayForm::FormDestroy() {
+    TimerMain.SetEnabled(false);
+    win::ReleaseTaskbarList();
+    eventHook_.Uninstall();
+}
+
+std::optional<LRESULT> TrayForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COPYDATA:
         ReceiveHandOff(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
         return 0;
+    case WM_QUERYENDSESSION:
+        // The whole closing sequence runs before Windows ends the session.
+        form_.Close();
+        return TRUE;
+    case WM_ENDSESSION:
+        return 1;
+    default:
+        if (message == passJournalMessage_ && passJournalMessage_ != 0) {
+            return PassJournal(wParam);
+        }
+        return std::nullopt;
     }
-    return std::nullopt;
+}
+
+LRESULT TrayForm::PassJournal(WPARAM which) const {
+    if (which == 0) {
+        return passCount_;
+    }
+    if (which == 1) {
+        return static_cast<LRESULT>(lastPassWindows_.size());
+    }
+    const std::size_t index = which - 2;
+    return index < lastPassWindows_.size() ? reinterpret_cast<LRESULT>(lastPassWindows_[index]) : 0;
 }
 
 void TrayForm::ReceiveHandOff(const COPYDATASTRUCT* data) {
@@ -47,14 +204,13 @@ void TrayForm::ReceiveHandOff(const COPYDATASTRUCT* data) {
     if (!text) {
         return;
     }
-    switch (ClassifyHandOff(*text, win::SafeFileExists)) {
-    case HandOffCommand::Ignore:
-    case HandOffCommand::TrayIconVisible:
-    case HandOffCommand::MouseHookDisable:
-    case HandOffCommand::RuleFile:
-    case HandOffCommand::Profile:
-        break;
-    }
+    ClassifyHandOff(*text, win::SafeFileExists);
+}
+
+void TrayForm::RunPass() {
+    ++passCount_;
+    lastPassWindows_.clear();
+    pass_.Proc_MoveWindowMain();
 }
 
 } // namespace velmado::app

@@ -1,22 +1,38 @@
 #pragma once
 // The main form: the program's hidden hub. It is found by other instances through its class and
-// caption and receives their hand-offs.
+// caption, receives their hand-offs, owns the event hook, the window pass and the main timer, and
+// runs the start-up and the closing sequences.
 #include <windows.h>
 
+#include <chrono>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "app/config/main_config.h"
 #include "app/program.h"
 #include "app/win/error_log.h"
+#include "common/geometry.h"
+#include "rules/event_hook.h"
+#include "rules/window_pass.h"
 #include "ui/win/form.h"
+#include "ui/win/timer.h"
 
 namespace velmado::app {
+
+// A registered message the main form answers with what its window passes did, for tests and
+// diagnostics: wParam 0 the number of passes run, 1 the number of windows the last pass handed
+// on, 2 + i the i-th of them.
+inline constexpr wchar_t kPassJournalMessage[] = L"Velmado.PassJournal";
 
 class TrayForm {
 public:
     explicit TrayForm(Program& program);
     TrayForm(const TrayForm&) = delete;
     TrayForm& operator=(const TrayForm&) = delete;
+    ~TrayForm();
 
+    // Creates the hidden main form and runs the start-up sequence.
     bool Create();
     HWND Handle() const { return form_.Handle(); }
 
@@ -24,13 +40,71 @@ public:
     void Proc_ErrorLog(const std::wstring& text);
 
 private:
+    bool Resident() const { return !program_.nonResident; }
+
+    // Start-up and shut-down.
+    void FormCreate();
+    void FinishStartup();
+    void FormCloseQuery();
+    void FormDestroy();
+    void Proc_ConfigLoad();
+    void Proc_ConfigSave();
+
+    // Messages.
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ReceiveHandOff(const COPYDATASTRUCT* data);
+    LRESULT PassJournal(WPARAM which) const;
+
+    // The main timer.
+    void TimerMainTimer();
+    bool TabletModeStep();
+    bool TaskbarVanished();
+    void TrackForeground();
+    void TrackEventList();
+    void Proc_XMouseUpkeep();
+    void Proc_DeleteState();
+    void RunPass();
 
     Program& program_;
     ErrorLog errorLog_;
     ui::Form form_;
+    MainConfig config_;
+    rules::EventHook eventHook_;
+    rules::WindowPass pass_;
+    ui::Timer TimerMain;
+    ui::Timer startupDelay_;
+    UINT passJournalMessage_ = 0;
+
+    int monitorCount_ = 1;
+    bool closed_ = false;
+
+    // The popup menus of the program that are open (window menu, tray menu, window list).
+    bool FPopUpL = false;
+    bool FPopUpR = false;
+    bool FPopUpM = false;
+
     bool FTabletMode = false;
+    bool FProcEdge = false;
+    bool FActMe = false;
+    bool FTaskBar = false; // the program hides the taskbar
+    bool FTaskBarB = false;
+    bool FXDisable = false;     // active window tracking was switched off here
+    bool FHotkeyWindow = false; // the hotkey-and-mouse settings dialog is open
+    int MWheelActC = 0;
+    int MProcessC = 0;
+    HWND MActWinB = nullptr;
+    common::Rect MActRectB;
+    std::wstring MActCap;
+    HWND MTargetWin = nullptr; // the window commands' target
+    HWND MNowHandleB = nullptr;
+    // Windows that raised events and were not handled yet, newest first.
+    std::vector<HWND> ListBoxEvent;
+    // Since when the taskbar is missing (Explorer ended or restarting).
+    std::optional<std::chrono::steady_clock::time_point> taskbarMissingSince_;
+
+    // What the passes did, for the pass journal.
+    int passCount_ = 0;
+    std::vector<HWND> lastPassWindows_;
 };
 
 } // namespace velmado::app

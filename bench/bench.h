@@ -13,7 +13,11 @@ struct Comparison {
     std::string baseline;
     std::function<double()> measureOurs;     // one run, in milliseconds
     std::function<double()> measureBaseline; // one run, in milliseconds
+    int rounds = 0;                          // 0: the runner's default
 };
+
+// --quick: shorter runs, for the test command.
+bool Quick();
 
 // Benchmarks register themselves at start-up.
 std::vector<Comparison>& Registry();

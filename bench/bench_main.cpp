@@ -18,12 +18,18 @@ Register::Register(Comparison comparison) {
 
 namespace {
 
+bool quick = false;
+
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
 
 } // namespace
+
+bool Quick() {
+    return quick;
+}
 
 } // namespace velmado::bench
 
@@ -35,6 +41,7 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--quick") {
             rounds = 5;
+            quick = true;
         } else {
             filter = arg;
         }
@@ -45,14 +52,15 @@ int main(int argc, char** argv) {
         }
         std::vector<double> ours;
         std::vector<double> baseline;
-        for (int round = 0; round < rounds; ++round) {
+        const int n = c.rounds > 0 ? c.rounds : rounds;
+        for (int round = 0; round < n; ++round) {
             ours.push_back(c.measureOurs());
             baseline.push_back(c.measureBaseline());
         }
         const double a = Median(ours);
         const double b = Median(baseline);
-        std::printf("%-28s %s %.1f ms, %s %.1f ms: ratio %.2f (median of %d)\n", c.name.c_str(),
-                    c.ours.c_str(), a, c.baseline.c_str(), b, b > 0 ? a / b : 0.0, rounds);
+        std::printf("%-24s %s %.1f ms, %s %.1f ms: ratio %.2f (median of %d)\n", c.name.c_str(),
+                    c.ours.c_str(), a, c.baseline.c_str(), b, b > 0 ? a / b : 0.0, n);
     }
     return 0;
 }

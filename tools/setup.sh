@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  make cmake g++ python3 googletest clang-format clang libclang-rt-14-dev
+  make cmake g++ python3 bc procps googletest clang-format clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine64 xvfb xserver-xephyr xdotool x11-utils

@@ -328,14 +328,20 @@ Probe Probe::Start(const std::wstring& options) {
     Probe probe;
     probe.process_ = Process::Start(BinFolder() + L"probe.exe", options);
     const DWORD id = probe.process_.Id();
+    // The process also owns the input method's hidden windows; the probe's own is none of them.
     probe.window_ = WaitForWindow(
         [id](HWND window) {
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            return owner == id;
+            const std::wstring className = ClassName(window);
+            return owner == id && className != L"IME" && className != L"MSCTFIME UI";
         },
         10s);
     EXPECT_NE(probe.window_, nullptr) << "probe.exe " << Utf8(options) << " showed no window";
+    if (probe.window_ != nullptr && options.find(L"--hidden") == std::wstring::npos) {
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(probe.window_) != FALSE; }))
+            << Describe(probe.window_) << " was not shown";
+    }
     return probe;
 }
 

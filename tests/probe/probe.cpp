@@ -5,7 +5,7 @@
 //   probe.exe [window options]
 //     --class NAME  --caption TEXT  --rect L,T,W,H  --style HEX  --exstyle HEX  --owner HWND
 //     --dialog (class "#32770")  --static TEXT  --button TEXT (children, in creation order)
-//     --maximized  --minimized  --hidden
+//     --maximized  --minimized  --hidden  --count N (N such windows, captions numbered)
 //
 // Requests (WM_COPYDATA tagged kRequestTag, text "verb args"; the reply is text):
 //   rect HWND | placement HWND | priority | keys HWND | messages HWND | clear HWND
@@ -14,6 +14,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <map>
 #include <sstream>
@@ -35,6 +36,7 @@ struct WindowSpec {
     HWND owner = nullptr;
     bool dialog = false;
     int show = SW_SHOWNORMAL;
+    int count = 1;
     std::vector<std::pair<std::wstring, std::wstring>> children; // class, text
 };
 
@@ -98,6 +100,8 @@ WindowSpec ParseSpec(const std::vector<std::wstring>& args, size_t first) {
             spec.show = SW_SHOWMINNOACTIVE;
         } else if (a == L"--hidden") {
             spec.show = SW_HIDE;
+        } else if (a == L"--count") {
+            spec.count = std::max(1, _wtoi(next().c_str()));
         }
     }
     return spec;
@@ -308,8 +312,10 @@ HWND CreateProbeWindow(const WindowSpec& spec) {
     } else {
         EnsureClass(spec.className);
         window = CreateWindowExW(spec.exStyle, spec.className.c_str(), spec.caption.c_str(),
-                                 spec.style, spec.left, spec.top, spec.width, spec.height,
-                                 spec.owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+                                 // A plain window appears as it is made, as most programs' do.
+                                 spec.style | (spec.show == SW_SHOWNORMAL ? WS_VISIBLE : 0),
+                                 spec.left, spec.top, spec.width, spec.height, spec.owner, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
     }
     if (window == nullptr) {
         return nullptr;
@@ -333,8 +339,17 @@ HWND CreateProbeWindow(const WindowSpec& spec) {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     const std::vector<std::wstring> args = SplitArguments(commandLine);
-    if (CreateProbeWindow(ParseSpec(args, 0)) == nullptr) {
-        return 1;
+    const WindowSpec spec = ParseSpec(args, 0);
+    for (int i = 0; i < spec.count; ++i) {
+        WindowSpec copy = spec;
+        if (spec.count > 1) {
+            copy.caption += L" " + std::to_wstring(i + 1);
+            copy.left += (i % 20) * 12;
+            copy.top += (i % 20) * 10;
+        }
+        if (CreateProbeWindow(copy) == nullptr) {
+            return 1;
+        }
     }
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
