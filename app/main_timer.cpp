@@ -128,6 +128,7 @@ void TrayForm::TimerMainTimer() {
     }
     TrackEventList();
     if (FProcEdge) {
+        ruleEngine_.Proc_DeleteWindow();
         Proc_DeleteState();
         RunPass();
         eventHook_.MEventWindow = nullptr;
@@ -270,9 +271,29 @@ void TrayForm::Proc_XMouseUpkeep() {
          config_.FFocus ? static_cast<UINT>(config_.MFocusC) : 1u, false);
 }
 
-// Drops what names windows that no longer exist.
+// Drops what names windows that no longer exist. Without the mouse-button actions nothing keeps
+// a window topmost for the user, so the rules' topmost windows are released at the next edge.
 void TrayForm::Proc_DeleteState() {
     std::erase_if(ListBoxEvent, [](HWND window) { return !IsWindow(window); });
+    const std::vector<HWND> topmost = ListBoxTop.Windows();
+    for (auto it = topmost.rbegin(); it != topmost.rend(); ++it) {
+        const bool exists = IsWindow(*it) != FALSE;
+        if (exists && config_.FMouseHook) {
+            continue;
+        }
+        if (exists) {
+            win::SetTopmost(*it, false);
+        }
+        ListBoxTop.Remove(*it);
+        ListBoxTop.Save();
+    }
+    const std::vector<HWND> translucent = ListBoxTrans.Windows();
+    for (auto it = translucent.rbegin(); it != translucent.rend(); ++it) {
+        if (!IsWindow(*it)) {
+            ListBoxTrans.Remove(*it);
+            ListBoxTrans.Save();
+        }
+    }
 }
 
 } // namespace velmado::app

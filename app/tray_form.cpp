@@ -9,19 +9,23 @@
 #include "app/win/system_settings.h"
 #include "common/win/files.h"
 #include "common/win/launch.h"
+#include "common/win/mru_list.h"
 #include "common/win/module_path.h"
 #include "common/win/screen.h"
 #include "common/win/shell_windows.h"
 #include "common/win/taskbar_list.h"
 #include "common/win/window_geometry.h"
 #include "common/win/wow64.h"
+#include "rules/win/window_opacity.h"
 #include "ui/win/application.h"
 
 namespace velmado::app {
 
 TrayForm::TrayForm(Program& program)
     : program_(program), errorLog_(program.files.errorLog, IsDebug(program.arguments)),
-      form_(kMainFormClass, kMainFormCaption) {
+      form_(kMainFormClass, kMainFormCaption), ListBoxTop(program.files.topLog),
+      ListBoxTrans(program.files.transLog), ruleStore_(program.files),
+      ruleEngine_(ruleList_, ListBoxTop, ListBoxTrans) {
     form_.style = WS_POPUP;
     form_.OnMessage = [this](UINT message, WPARAM wParam, LPARAM lParam) {
         return HandleMessage(message, wParam, lParam);
@@ -45,9 +49,17 @@ TrayForm::TrayForm(Program& program)
     pass_.settings.eventWindow = [this] { return eventHook_.MEventWindow; };
     pass_.settings.resident = Resident();
     pass_.settings.ownProgram = win::ModulePath();
-    pass_.targets.moveWindow = [this](HWND window, const std::wstring&, const std::wstring&,
-                                      const std::wstring&,
-                                      const common::XYWH&) { lastPassWindows_.push_back(window); };
+    pass_.targets.moveWindow = [this](HWND window, const std::wstring& exe,
+                                      const std::wstring& caption, const std::wstring& className,
+                                      const common::XYWH& rect) {
+        lastPassWindows_.push_back(window);
+        ruleEngine_.Proc_MoveWindow(window, exe, caption, className, rect);
+    };
+    pass_.targets.fixedPosSize = [this](HWND window, std::wstring& kind) {
+        return ruleEngine_.Func_FixedPosSize(window, kind);
+    };
+    ruleEngine_.hooks.resident = Resident();
+    ruleEngine_.hooks.taskbarHidden = [this] { return FTaskBar; };
     pass_.targets.closeMainForm = [this] { form_.Close(); };
 }
 
@@ -88,6 +100,8 @@ void TrayForm::FormCreate() {
     win::FindStartButton();
 
     Proc_ConfigLoad();
+    ruleStore_.LoadRecent();
+    Proc_DatLoad();
     if (!Resident()) {
         config_.PPWindowEnable = true;
         config_.PPSnapEnable = true;
@@ -133,6 +147,30 @@ void TrayForm::Proc_ConfigLoad() {
     program_.ruleFilePath = std::move(loaded.ruleFile);
 }
 
+// Loads the rule file in use; every rule then acts afresh.
+void TrayForm::Proc_DatLoad() {
+    rules::LoadedRules loaded = ruleStore_.Load(program_.ruleFilePath);
+    ruleList_ = std::move(loaded.rules);
+    if (loaded.dropped > 0) {
+        Proc_ErrorLog(program_.ruleFilePath + L": " + std::to_wstring(loaded.dropped) +
+                      L" 件のルールは上限 1000 件を超えるため読み込みませんでした");
+    }
+    if (!loaded.error.empty()) {
+        Proc_ErrorLog(loaded.error);
+    }
+    ruleEngine_.Proc_AllDeleteWindow();
+}
+
+// Makes a recent rule file the current one.
+void TrayForm::Proc_WindowFileChange(std::size_t index) {
+    const std::vector<std::wstring>& recent = ruleStore_.Recent();
+    if (index >= recent.size()) {
+        return;
+    }
+    program_.ruleFilePath = win::LongPathName(recent[index]);
+    Proc_DatLoad();
+}
+
 void TrayForm::Proc_ConfigSave() {
     const storage::FileStatus saved =
         SaveMainConfig(program_.files.configIni, config_,
@@ -152,12 +190,32 @@ void TrayForm::FormCloseQuery() {
     closed_ = true;
     TimerMain.SetEnabled(false);
     startupDelay_.SetEnabled(false);
+    UndoWindowStates();
     Proc_ConfigSave();
     if (!config_.FXAllways) {
         SystemParametersInfoW(SPI_SETFOREGROUNDFLASHCOUNT, 0,
                               reinterpret_cast<void*>(static_cast<UINT_PTR>(config_.MFocusC)),
                               SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
     }
+}
+
+// Other programs' windows lose the topmost state and the translucency the rules gave them.
+void TrayForm::UndoWindowStates() {
+    for (auto it = ListBoxTop.Windows().rbegin(); it != ListBoxTop.Windows().rend(); ++it) {
+        if (IsWindow(*it)) {
+            win::SetTopmost(*it, false);
+        }
+    }
+    ListBoxTop.Clear();
+    DeleteFileW(ListBoxTop.LogPath().c_str());
+    for (auto it = ListBoxTrans.Windows().rbegin(); it != ListBoxTrans.Windows().rend(); ++it) {
+        if (IsWindow(*it)) {
+            rules::SetWindowOpacity(*it, 100);
+        }
+    }
+    ListBoxTrans.Clear();
+    DeleteFileW(ListBoxTrans.LogPath().c_str());
+    ruleStore_.SaveRecent();
 }
 
 void TrayForm::FormDestroy() {
@@ -204,7 +262,30 @@ void TrayForm::ReceiveHandOff(const COPYDATASTRUCT* data) {
     if (!text) {
         return;
     }
-    ClassifyHandOff(*text, win::SafeFileExists);
+    switch (ClassifyHandOff(*text, win::SafeFileExists)) {
+    case HandOffCommand::RuleFile: {
+        // As if the file had been chosen from the recent rule files.
+        const std::wstring path = win::LongPathName(*text);
+        std::vector<std::wstring>& recent = ruleStore_.Recent();
+        auto found = std::find(recent.begin(), recent.end(), path);
+        if (found == recent.end()) {
+            win::AddToMruList(recent, path, rules::kMaxRecentRuleFiles);
+            found = recent.begin();
+        }
+        if (found != recent.end()) {
+            form_.tag = static_cast<int>(found - recent.begin());
+            Proc_WindowFileChange(static_cast<std::size_t>(form_.tag));
+        }
+        break;
+    }
+    case HandOffCommand::MouseHookDisable:
+        config_.PPHookEnabled = false;
+        break;
+    case HandOffCommand::TrayIconVisible:
+    case HandOffCommand::Profile:
+    case HandOffCommand::Ignore:
+        break;
+    }
 }
 
 void TrayForm::RunPass() {

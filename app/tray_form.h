@@ -14,6 +14,10 @@
 #include "app/win/error_log.h"
 #include "common/geometry.h"
 #include "rules/event_hook.h"
+#include "rules/rule.h"
+#include "rules/win/rule_engine.h"
+#include "rules/win/rule_store.h"
+#include "rules/win/window_state_lists.h"
 #include "rules/window_pass.h"
 #include "ui/win/form.h"
 #include "ui/win/timer.h"
@@ -50,6 +54,11 @@ private:
     void Proc_ConfigLoad();
     void Proc_ConfigSave();
 
+    // The rule file.
+    void Proc_DatLoad();
+    void Proc_WindowFileChange(std::size_t index);
+    void UndoWindowStates();
+
     // Messages.
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ReceiveHandOff(const COPYDATASTRUCT* data);
@@ -69,6 +78,12 @@ private:
     ErrorLog errorLog_;
     ui::Form form_;
     MainConfig config_;
+    // The rules, the windows they changed, and the engine that applies them.
+    rules::RuleList ruleList_;
+    rules::WindowStateList ListBoxTop;   // made topmost by a rule
+    rules::WindowStateList ListBoxTrans; // made translucent by a rule
+    rules::RuleStore ruleStore_;
+    rules::RuleEngine ruleEngine_;
     rules::EventHook eventHook_;
     rules::WindowPass pass_;
     ui::Timer TimerMain;

@@ -7,7 +7,7 @@
 
 namespace velmado::win {
 
-void AddToMruList(std::vector<std::wstring>& items, const std::wstring& path, std::size_t maximum) {
+const common::MruFileSystem& MruFiles() {
     static const common::MruFileSystem files{
         SafeFileExists,
         LongPathName,
@@ -16,7 +16,11 @@ void AddToMruList(std::vector<std::wstring>& items, const std::wstring& path, st
                                         static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
         },
     };
-    common::AddToMruList(items, path, maximum, files);
+    return files;
+}
+
+void AddToMruList(std::vector<std::wstring>& items, const std::wstring& path, std::size_t maximum) {
+    common::AddToMruList(items, path, maximum, MruFiles());
 }
 
 } // namespace velmado::win
