@@ -14,9 +14,9 @@ struct Rule {
         Caption,   // caption to match, or empty (class-only rule)
         Match,     // "全部" whole caption, "一部" part of it; empty for a class-only rule
         ClassName, // class to match, or empty (caption-only rule)
-        Action,    // what to do: "通常", "最大化", "[キー]Ctrl+A", "優先度：高", "半透明：80%" ...
-        Left,      // decimal, empty (keep), or "(右下基準)" + the right edge
-        Top,       // decimal, empty (keep), or "(右下基準)" + the bottom edge
+        Action, // what to do: "通常", "最大化", "[キー]Ctrl+A", "優先度：高", "半透明：80%" ...
+        Left, // decimal, empty (keep), or "(右下基準)" + the right edge
+        Top,  // decimal, empty (keep), or "(右下基準)" + the bottom edge
         Width,
         Height,
         Fixed,    // "位置大きさ", "位置", "大きさ" or empty
