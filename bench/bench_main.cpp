@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
         }
         const double a = Median(ours);
         const double b = Median(baseline);
-        std::printf("%-24s %s %.1f ms, %s %.1f ms: ratio %.2f (median of %d)\n", c.name.c_str(),
+        std::printf("%-32s %s %.1f ms, %s %.1f ms: ratio %.2f (median of %d)\n", c.name.c_str(),
                     c.ours.c_str(), a, c.baseline.c_str(), b, b > 0 ? a / b : 0.0, n);
     }
     return 0;

@@ -31,5 +31,5 @@ a0=$(cpu_ms "$ours"); b0=$(cpu_ms "$base")
 sleep "$seconds"
 a1=$(cpu_ms "$ours"); b1=$(cpu_ms "$base")
 awk -v a="$(echo "$a1 - $a0" | bc -l)" -v b="$(echo "$b1 - $b0" | bc -l)" -v s="$seconds" \
-  'BEGIN { printf "%-24s Velmado.exe %.0f ms, 250 ms timer program %.0f ms over %d s with 100 windows: ratio %s\n",
+  'BEGIN { printf "%-32s Velmado.exe %.0f ms, 250 ms timer program %.0f ms over %d s with 100 windows: ratio %s\n",
            "idle CPU", a, b, s, (b > 0 ? sprintf("%.2f", a / b) : "n/a (baseline below the clock resolution)") }'
