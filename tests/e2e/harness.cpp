@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "tests/probe/probe_protocol.h"
+#include "tests/probe/text_message.h"
 
 namespace velmado::e2e {
 
@@ -80,12 +81,13 @@ public:
         windowClass.cbSize = sizeof(windowClass);
         windowClass.lpfnWndProc = Proc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = probe::kReplyWindowClass;
+        windowClass.lpszClassName = L"VelmadoTestReply";
         RegisterClassExW(&windowClass);
-        window_ = CreateWindowExW(0, probe::kReplyWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                  nullptr, GetModuleHandleW(nullptr), this);
+        window_ = CreateWindowExW(0, L"VelmadoTestReply", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleW(nullptr), this);
     }
     HWND Window() const { return window_; }
+    void Expect(std::uintptr_t tag) { tag_ = tag; }
     std::wstring TakeReply() { return std::exchange(reply_, {}); }
 
 private:
@@ -97,17 +99,14 @@ private:
         }
         auto* self = reinterpret_cast<ReplyWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         if (message == WM_COPYDATA && self != nullptr) {
-            const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-            if (data->dwData == probe::kRequestTag && data->cbData >= sizeof(wchar_t)) {
-                self->reply_.assign(static_cast<const wchar_t*>(data->lpData),
-                                    data->cbData / sizeof(wchar_t) - 1);
-            }
+            self->reply_ = probe::ReceivedText(lParam, self->tag_).value_or(L"");
             return TRUE;
         }
         return DefWindowProcW(window, message, wParam, lParam);
     }
 
     HWND window_ = nullptr;
+    std::uintptr_t tag_ = 0;
     std::wstring reply_;
 };
 
@@ -345,18 +344,18 @@ Probe Probe::Start(const std::wstring& options) {
     return probe;
 }
 
-std::wstring Probe::Request(const std::wstring& request) const {
+std::wstring SendRequest(HWND target, std::uintptr_t tag, const std::wstring& request) {
     ReplyWindow& replies = Replies();
-    COPYDATASTRUCT data{};
-    data.dwData = probe::kRequestTag;
-    data.cbData = static_cast<DWORD>((request.size() + 1) * sizeof(wchar_t));
-    data.lpData = const_cast<wchar_t*>(request.c_str());
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(window_, WM_COPYDATA, reinterpret_cast<WPARAM>(replies.Window()),
-                             reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 10000, &result)) {
-        ADD_FAILURE() << "probe request \"" << Utf8(request) << "\" got no answer";
+    replies.Expect(tag);
+    if (!probe::SendText(target, replies.Window(), tag, request, 10000)) {
+        ADD_FAILURE() << "request \"" << Utf8(request) << "\" to " << Describe(target)
+                      << " got no answer";
     }
     return replies.TakeReply();
+}
+
+std::wstring Probe::Request(const std::wstring& request) const {
+    return SendRequest(window_, probe::kRequestTag, request);
 }
 
 HWND Probe::Create(const std::wstring& options) const {

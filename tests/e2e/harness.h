@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -76,6 +77,10 @@ struct Rect {
 Rect WindowRectOf(HWND window);
 // Passes when the window's rectangle (left, top, width, height) is `expected`, within `timeout`.
 ::testing::AssertionResult WindowRectIs(HWND window, Rect expected, Duration timeout = 3s);
+
+// Sends a request text to one of our test programs (WM_COPYDATA with the program's tag) and
+// returns its answer.
+std::wstring SendRequest(HWND target, std::uintptr_t tag, const std::wstring& request);
 
 // Drives tests/probe/probe.exe: a program of ours with top-level windows that reports its state.
 class Probe {

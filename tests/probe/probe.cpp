@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "tests/probe/probe_protocol.h"
+#include "tests/probe/text_message.h"
 
 namespace {
 
@@ -208,25 +209,15 @@ std::wstring HandleRequest(const std::wstring& request) {
     return out.str();
 }
 
-void Reply(HWND replyWindow, const std::wstring& text) {
-    COPYDATASTRUCT data{};
-    data.dwData = velmado::probe::kRequestTag;
-    data.cbData = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
-    data.lpData = const_cast<wchar_t*>(text.c_str());
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(replyWindow, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                        SMTO_ABORTIFHUNG, 5000, &result);
-}
-
-// Returns true when the message was a probe request.
+// Returns true when the message was a probe request; the answer goes back before it returns.
 bool HandleCopyData(WPARAM wParam, LPARAM lParam) {
-    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-    if (data == nullptr || data->dwData != velmado::probe::kRequestTag) {
+    const std::optional<std::wstring> request =
+        velmado::probe::ReceivedText(lParam, velmado::probe::kRequestTag);
+    if (!request) {
         return false;
     }
-    const auto* text = static_cast<const wchar_t*>(data->lpData);
-    const std::wstring request(text, data->cbData / sizeof(wchar_t));
-    Reply(reinterpret_cast<HWND>(wParam), HandleRequest(request.c_str()));
+    velmado::probe::SendText(reinterpret_cast<HWND>(wParam), nullptr, velmado::probe::kRequestTag,
+                             HandleRequest(*request), 5000);
     return true;
 }
 

@@ -7,6 +7,5 @@
 namespace velmado::probe {
 
 inline constexpr std::uintptr_t kRequestTag = 0x50524F42; // "PROB"
-inline constexpr wchar_t kReplyWindowClass[] = L"VelmadoProbeReply";
 
 } // namespace velmado::probe

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "common/win/screen.h"
+#include "tests/probe/text_message.h"
 #include "tests/shellstub/shellstub_protocol.h"
 
 namespace {
@@ -115,16 +116,6 @@ RECT Strip(const velmado::common::Rect& m, Edge edge, int thickness) {
         break;
     }
     return {m.left, m.bottom - thickness, m.right, m.bottom};
-}
-
-void Reply(HWND replyWindow, const std::wstring& text) {
-    COPYDATASTRUCT data{};
-    data.dwData = velmado::shellstub::kRequestTag;
-    data.cbData = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
-    data.lpData = const_cast<wchar_t*>(text.c_str());
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(replyWindow, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                        SMTO_ABORTIFHUNG, 5000, &result);
 }
 
 HWND CreateTaskbar(const wchar_t* className, const velmado::common::Rect& monitor, Edge edge) {
@@ -229,15 +220,14 @@ std::wstring HandleRequest(const std::wstring& request) {
 
 LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COPYDATA) {
-        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        if (data != nullptr && data->dwData == velmado::shellstub::kRequestTag &&
-            data->lpData != nullptr) {
-            const std::wstring request(static_cast<const wchar_t*>(data->lpData),
-                                       data->cbData / sizeof(wchar_t));
-            Reply(reinterpret_cast<HWND>(wParam), HandleRequest(request.c_str()));
-            return TRUE;
+        const std::optional<std::wstring> request =
+            velmado::probe::ReceivedText(lParam, velmado::shellstub::kRequestTag);
+        if (!request) {
+            return FALSE;
         }
-        return FALSE;
+        velmado::probe::SendText(reinterpret_cast<HWND>(wParam), nullptr,
+                                 velmado::shellstub::kRequestTag, HandleRequest(*request), 5000);
+        return TRUE;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -8,6 +8,5 @@ namespace velmado::shellstub {
 
 inline constexpr std::uintptr_t kRequestTag = 0x53485354; // "SHST"
 inline constexpr wchar_t kControlWindowClass[] = L"VelmadoShellStubControl";
-inline constexpr wchar_t kReplyWindowClass[] = L"VelmadoShellStubReply";
 
 } // namespace velmado::shellstub
