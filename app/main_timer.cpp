@@ -146,6 +146,9 @@ bool TrayForm::TabletModeStep() {
         if (Resident() && config_.PPTabletMode && coverShown) {
             FTabletMode = true;
             eventHook_.Uninstall();
+            Proc_TrayIconState();
+            TrayIcon.SetHint(L"タブレットモード時は全ての処理を停止中");
+            TrayIcon.SetEnabled(false);
         }
         return false;
     }
@@ -155,6 +158,8 @@ bool TrayForm::TabletModeStep() {
     FTabletMode = false;
     win::Screen::Get().Refresh();
     eventHook_.Install();
+    TrayIcon.SetEnabled(true);
+    Proc_TrayIconState();
     return false;
 }
 
@@ -172,6 +177,11 @@ bool TrayForm::TaskbarVanished() {
     }
     if (now - *taskbarMissingSince_ < kTaskbarGrace) {
         return false;
+    }
+    TrayIcon.SetVisible(false);
+    if (FPopUpL || FPopUpR || FPopUpM) {
+        Proc_CloseMenus();
+        FPopUpL = FPopUpR = FPopUpM = false;
     }
     form_.Close();
     return true;

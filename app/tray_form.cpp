@@ -42,6 +42,7 @@ TrayForm::TrayForm(Program& program)
         FinishStartup();
     };
     passJournalMessage_ = RegisterWindowMessageW(kPassJournalMessage);
+    SetupTray();
 
     pass_.settings.rulesEnabled = [this] { return config_.PPWindowEnable; };
     pass_.settings.workAreasEnabled = [this] { return config_.PPSnapEnable; };
@@ -70,7 +71,11 @@ bool TrayForm::Create() {
     ui::Application::Instance().OnActivate = [this] { FActMe = true; };
     ui::Application::Instance().OnDeactivate = [this] {
         FActMe = false;
-        FPopUpL = FPopUpR = FPopUpM = false;
+        // Another program took the foreground: the program's open menus go.
+        if (FPopUpL || FPopUpR || FPopUpM) {
+            Proc_CloseMenus();
+            FPopUpL = FPopUpR = FPopUpM = false;
+        }
     };
     return form_.Create();
 }
@@ -128,6 +133,10 @@ void TrayForm::FormCreate() {
 
 void TrayForm::FinishStartup() {
     if (Resident()) {
+        pass_.MDeskTopC = 1;
+        TrayIcon.SetVisible(true);
+        TrayIcon.SetEnabled(true);
+        Proc_TrayIconState();
         eventHook_.Install();
     }
     TimerMain.SetInterval(2000);
@@ -220,6 +229,7 @@ void TrayForm::UndoWindowStates() {
 
 void TrayForm::FormDestroy() {
     TimerMain.SetEnabled(false);
+    TrayIcon.SetVisible(false);
     win::ReleaseTaskbarList();
     eventHook_.Uninstall();
 }

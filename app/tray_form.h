@@ -11,6 +11,7 @@
 
 #include "app/config/main_config.h"
 #include "app/program.h"
+#include "app/tray/tray_menu.h"
 #include "app/win/error_log.h"
 #include "common/geometry.h"
 #include "rules/event_hook.h"
@@ -20,7 +21,9 @@
 #include "rules/win/window_state_lists.h"
 #include "rules/window_pass.h"
 #include "ui/win/form.h"
+#include "ui/win/popup_menu.h"
 #include "ui/win/timer.h"
+#include "ui/win/tray_icon.h"
 
 namespace velmado::app {
 
@@ -59,6 +62,19 @@ private:
     void Proc_WindowFileChange(std::size_t index);
     void UndoWindowStates();
 
+    // The tray icon and its menu.
+    void SetupTray();
+    void BindTrayCommands();
+    void Proc_TrayIconState();
+    void Proc_ActionTrayIcon(int image);
+    void Proc_CloseMenus();
+    void PPRMenuPopup();
+    void TrayIconMouseDown(ui::MouseButton button);
+    void TrayIconMouseUp(ui::MouseButton button, int x, int y);
+    void TrayIconDblClick();
+    void TimerWClickTimer();
+    void UpdateTrayHint();
+
     // Messages.
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ReceiveHandOff(const COPYDATASTRUCT* data);
@@ -87,6 +103,12 @@ private:
     rules::EventHook eventHook_;
     rules::WindowPass pass_;
     ui::Timer TimerMain;
+    ui::TrayIcon TrayIcon;
+    ui::PopupMenu PPRMenu;
+    TrayMenuArrays menuArrays_;
+    ui::Timer TimerWClick;
+    ui::Timer TimerActionTrayIcon;
+    std::vector<HICON> trayImages_; // shared resource icons, not destroyed
     ui::Timer startupDelay_;
     UINT passJournalMessage_ = 0;
 

@@ -33,3 +33,19 @@ shot() {
 }
 
 shot invalid-option "Velmado" "$bin/Velmado.exe" /q
+
+# The tray menu: Velmado's icon is the first one in Wine's stand-alone tray window (plain X).
+"$root/tools/wine-exec" "$bin/Velmado.exe" &
+velmado=$!
+sleep 4
+tray=$(xdotool search --name "Wine System Tray" 2>/dev/null | head -1 || true)
+if [[ -n $tray ]]; then
+  eval "$(xdotool getwindowgeometry --shell "$tray")"
+  xdotool mousemove $((X + 13)) $((Y + HEIGHT - 12)) click 3
+  sleep 1.5
+  import -window root -crop 320x450+0+0 "$out/tray-menu.png"
+  echo "screenshots: docs/tray-menu.png"
+else
+  echo "screenshots: no Wine tray window" >&2
+fi
+kill "$velmado" 2>/dev/null || true

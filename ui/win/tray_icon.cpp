@@ -75,7 +75,9 @@ std::optional<MouseButton> ButtonOf(UINT event) {
 
 HWND TrayIcon::CallbackWindow() {
     static Window window;
-    if (window.Handle() == nullptr && window.Create({}, &TrayIconHost::HandleMessage)) {
+    Window::Options options;
+    options.className = kCallbackWindowClass;
+    if (window.Handle() == nullptr && window.Create(options, &TrayIconHost::HandleMessage)) {
         // An elevated instance must still hear a non-elevated shell.
         ChangeWindowMessageFilterEx(window.Handle(), TrayIconHost::TaskbarCreatedMessage(),
                                     MSGFLT_ALLOW, nullptr);

@@ -43,6 +43,8 @@ public:
     // The shared window and this icon's id, as the shell knows them.
     static HWND CallbackWindow();
     UINT Id() const { return id_; }
+    // The class of CallbackWindow, so that tests and tools can find it.
+    static constexpr wchar_t kCallbackWindowClass[] = L"VelmadoTrayIcons";
     // The message the shell sends to CallbackWindow for every icon.
     static constexpr UINT kCallbackMessage = WM_APP + 1;
 
