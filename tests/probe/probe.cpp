@@ -71,41 +71,41 @@ std::wstring HandleText(HWND window) {
 }
 
 WindowSpec ParseSpec(const std::vector<std::wstring>& args, size_t first) {
-    WindowSpec spec;
+    WindowSpec shape;
     for (size_t i = first; i < args.size(); ++i) {
         const std::wstring& a = args[i];
         auto next = [&]() -> std::wstring { return i + 1 < args.size() ? args[++i] : L""; };
         if (a == L"--class") {
-            spec.className = next();
+            shape.className = next();
         } else if (a == L"--caption") {
-            spec.caption = next();
+            shape.caption = next();
         } else if (a == L"--rect") {
-            swscanf(next().c_str(), L"%d,%d,%d,%d", &spec.left, &spec.top, &spec.width,
-                    &spec.height);
+            swscanf(next().c_str(), L"%d,%d,%d,%d", &shape.left, &shape.top, &shape.width,
+                    &shape.height);
         } else if (a == L"--style") {
-            spec.style = wcstoul(next().c_str(), nullptr, 16);
+            shape.style = wcstoul(next().c_str(), nullptr, 16);
         } else if (a == L"--exstyle") {
-            spec.exStyle = wcstoul(next().c_str(), nullptr, 16);
+            shape.exStyle = wcstoul(next().c_str(), nullptr, 16);
         } else if (a == L"--owner") {
-            spec.owner = ParseHandle(next());
+            shape.owner = ParseHandle(next());
         } else if (a == L"--dialog") {
-            spec.dialog = true;
-            spec.className = L"#32770";
+            shape.dialog = true;
+            shape.className = L"#32770";
         } else if (a == L"--static") {
-            spec.children.emplace_back(L"Static", next());
+            shape.children.emplace_back(L"Static", next());
         } else if (a == L"--button") {
-            spec.children.emplace_back(L"Button", next());
+            shape.children.emplace_back(L"Button", next());
         } else if (a == L"--maximized") {
-            spec.show = SW_SHOWMAXIMIZED;
+            shape.show = SW_SHOWMAXIMIZED;
         } else if (a == L"--minimized") {
-            spec.show = SW_SHOWMINNOACTIVE;
+            shape.show = SW_SHOWMINNOACTIVE;
         } else if (a == L"--hidden") {
-            spec.show = SW_HIDE;
+            shape.show = SW_HIDE;
         } else if (a == L"--count") {
-            spec.count = std::max(1, _wtoi(next().c_str()));
+            shape.count = std::max(1, _wtoi(next().c_str()));
         }
     }
-    return spec;
+    return shape;
 }
 
 std::wstring Describe(UINT message, WPARAM wParam) {
@@ -147,7 +147,7 @@ std::wstring Join(const std::vector<std::wstring>& lines) {
     return text;
 }
 
-HWND CreateProbeWindow(const WindowSpec& spec);
+HWND CreateProbeWindow(const WindowSpec& shape);
 
 std::wstring HandleRequest(const std::wstring& request) {
     const std::vector<std::wstring> args = SplitArguments(request);
@@ -290,23 +290,23 @@ void EnsureClass(const std::wstring& name) {
     RegisterClassExW(&windowClass);
 }
 
-HWND CreateProbeWindow(const WindowSpec& spec) {
+HWND CreateProbeWindow(const WindowSpec& shape) {
     HWND window = nullptr;
-    if (spec.dialog) {
-        window =
-            CreateWindowExW(spec.exStyle, L"#32770", spec.caption.c_str(),
-                            spec.style | WS_CAPTION | WS_SYSMENU, spec.left, spec.top, spec.width,
-                            spec.height, spec.owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (shape.dialog) {
+        window = CreateWindowExW(shape.exStyle, L"#32770", shape.caption.c_str(),
+                                 shape.style | WS_CAPTION | WS_SYSMENU, shape.left, shape.top,
+                                 shape.width, shape.height, shape.owner, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
         if (window != nullptr) {
             SetWindowLongPtrW(window, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(ProbeDialogProc));
         }
     } else {
-        EnsureClass(spec.className);
-        window = CreateWindowExW(spec.exStyle, spec.className.c_str(), spec.caption.c_str(),
+        EnsureClass(shape.className);
+        window = CreateWindowExW(shape.exStyle, shape.className.c_str(), shape.caption.c_str(),
                                  // A plain window appears as it is made, as most programs' do.
-                                 spec.style | (spec.show == SW_SHOWNORMAL ? WS_VISIBLE : 0),
-                                 spec.left, spec.top, spec.width, spec.height, spec.owner, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+                                 shape.style | (shape.show == SW_SHOWNORMAL ? WS_VISIBLE : 0),
+                                 shape.left, shape.top, shape.width, shape.height, shape.owner,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
     }
     if (window == nullptr) {
         return nullptr;
@@ -314,7 +314,7 @@ HWND CreateProbeWindow(const WindowSpec& spec) {
     ++g_windows;
     int y = 10;
     int buttonId = IDOK;
-    for (const auto& [childClass, text] : spec.children) {
+    for (const auto& [childClass, text] : shape.children) {
         const bool button = childClass == L"Button";
         CreateWindowExW(
             0, childClass.c_str(), text.c_str(), WS_CHILD | WS_VISIBLE, 10, y, 200, 24, window,
@@ -322,7 +322,7 @@ HWND CreateProbeWindow(const WindowSpec& spec) {
             GetModuleHandleW(nullptr), nullptr);
         y += 30;
     }
-    ShowWindow(window, spec.show);
+    ShowWindow(window, shape.show);
     return window;
 }
 
@@ -330,10 +330,10 @@ HWND CreateProbeWindow(const WindowSpec& spec) {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     const std::vector<std::wstring> args = SplitArguments(commandLine);
-    const WindowSpec spec = ParseSpec(args, 0);
-    for (int i = 0; i < spec.count; ++i) {
-        WindowSpec copy = spec;
-        if (spec.count > 1) {
+    const WindowSpec shape = ParseSpec(args, 0);
+    for (int i = 0; i < shape.count; ++i) {
+        WindowSpec copy = shape;
+        if (shape.count > 1) {
             copy.caption += L" " + std::to_wstring(i + 1);
             copy.left += (i % 20) * 12;
             copy.top += (i % 20) * 10;
