@@ -1,4 +1,5 @@
 #include "rules/event_hook.h"
+#include "rules/test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -7,23 +8,6 @@
 
 namespace velmado::rules {
 namespace {
-
-// A window of our own to hand to the dispatcher; destroyed with the test.
-class OwnWindow {
-public:
-    explicit OwnWindow(int show) {
-        window_ = CreateWindowExW(0, L"STATIC", L"Event hook test", WS_OVERLAPPEDWINDOW, 50, 60,
-                                  300, 200, nullptr, nullptr, nullptr, nullptr);
-        ShowWindow(window_, show);
-    }
-    OwnWindow(const OwnWindow&) = delete;
-    OwnWindow& operator=(const OwnWindow&) = delete;
-    ~OwnWindow() { DestroyWindow(window_); }
-    HWND get() const { return window_; }
-
-private:
-    HWND window_ = nullptr;
-};
 
 // Every handler set, each recording its name and window.
 struct Recorder {
@@ -52,7 +36,7 @@ struct DispatchCase {
 };
 
 TEST(EventHookTest, DispatchesEachEventAsItsTableSays) {
-    const OwnWindow window(SW_SHOWNOACTIVATE);
+    const test::TestWindow window(L"Event hook test", SW_SHOWNOACTIVATE);
     const std::vector<DispatchCase> cases = {
         {EVENT_SYSTEM_FOREGROUND, true, true, false, {"foreground"}},
         {EVENT_SYSTEM_MOVESIZESTART, false, false, false, {"movesizestart"}},
@@ -80,7 +64,7 @@ TEST(EventHookTest, DispatchesEachEventAsItsTableSays) {
 }
 
 TEST(EventHookTest, LocationChangeWithoutWindowClearsTheEventWindow) {
-    const OwnWindow window(SW_SHOWNOACTIVATE);
+    const test::TestWindow window(L"Event hook test", SW_SHOWNOACTIVATE);
     EventHook hook;
     hook.Dispatch(EVENT_SYSTEM_FOREGROUND, window.get());
     hook.Dispatch(EVENT_OBJECT_LOCATIONCHANGE, nullptr);
@@ -90,8 +74,8 @@ TEST(EventHookTest, LocationChangeWithoutWindowClearsTheEventWindow) {
 }
 
 TEST(EventHookTest, MoveStartOnlyForAReadableRectangle) {
-    const OwnWindow shown(SW_SHOWNOACTIVATE);
-    const OwnWindow minimised(SW_SHOWMINNOACTIVE);
+    const test::TestWindow shown(L"Event hook test", SW_SHOWNOACTIVATE);
+    const test::TestWindow minimised(L"Event hook test", SW_SHOWMINNOACTIVE);
     EventHook hook;
     std::vector<common::Rect> rects;
     hook.OnMoveSizeStart = [&](HWND, const common::Rect& r) { rects.push_back(r); };
@@ -106,7 +90,7 @@ TEST(EventHookTest, MoveStartOnlyForAReadableRectangle) {
 }
 
 TEST(EventHookTest, EmptyHandlersAreSkipped) {
-    const OwnWindow window(SW_SHOWNOACTIVATE);
+    const test::TestWindow window(L"Event hook test", SW_SHOWNOACTIVATE);
     EventHook hook;
     for (const DWORD event :
          {EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_MOVESIZESTART, EVENT_SYSTEM_MOVESIZEEND,

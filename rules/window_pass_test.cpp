@@ -1,4 +1,5 @@
 #include "rules/window_pass.h"
+#include "rules/test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -11,23 +12,6 @@ namespace velmado::rules {
 namespace {
 
 using ui::test::PumpUntil;
-
-// A visible, titled window of this process, so that every pass has at least one eligible window.
-class OwnWindow {
-public:
-    OwnWindow() {
-        window_ = CreateWindowExW(0, L"STATIC", L"Window pass test", WS_OVERLAPPEDWINDOW, 80, 90,
-                                  320, 240, nullptr, nullptr, nullptr, nullptr);
-        ShowWindow(window_, SW_SHOWNOACTIVATE);
-    }
-    OwnWindow(const OwnWindow&) = delete;
-    OwnWindow& operator=(const OwnWindow&) = delete;
-    ~OwnWindow() { DestroyWindow(window_); }
-    HWND get() const { return window_; }
-
-private:
-    HWND window_ = nullptr;
-};
 
 DWORD OwnPriority() {
     return GetPriorityClass(GetCurrentProcess());
@@ -46,7 +30,7 @@ void ExpectNoModeArmed(const WindowPass& pass) {
 }
 
 TEST(WindowPassTest, RunsAtHighPriorityAndEndsAtNormal) {
-    const OwnWindow window;
+    const test::TestWindow window(L"Window pass test");
     SetPriorityClass(GetCurrentProcess(), BELOW_NORMAL_PRIORITY_CLASS);
     WindowPass pass;
     pass.settings.rulesEnabled = [] { return true; };
@@ -61,7 +45,7 @@ TEST(WindowPassTest, RunsAtHighPriorityAndEndsAtNormal) {
 }
 
 TEST(WindowPassTest, AnErrorInTheNormalPassLeavesNoModeArmedAndNormalPriority) {
-    const OwnWindow window;
+    const test::TestWindow window(L"Window pass test");
     WindowPass pass;
     pass.settings.rulesEnabled = [] { return true; };
     int calls = 0;
@@ -78,7 +62,7 @@ TEST(WindowPassTest, AnErrorInTheNormalPassLeavesNoModeArmedAndNormalPriority) {
 }
 
 TEST(WindowPassTest, AnErrorInACollectionModeDoesNotCompleteTheSwap) {
-    const OwnWindow window;
+    const test::TestWindow window(L"Window pass test");
     WindowPass pass;
     int shown = 0;
     pass.targets.showDeskTop = [&] { ++shown; };
@@ -100,7 +84,7 @@ TEST(WindowPassTest, AnErrorInACollectionModeDoesNotCompleteTheSwap) {
 }
 
 TEST(WindowPassTest, DualDesktopSwapCompletesAfterTheWalk) {
-    const OwnWindow window;
+    const test::TestWindow window(L"Window pass test");
     WindowPass pass;
     std::vector<std::string> order;
     pass.targets.showDeskTop = [&] { order.push_back("show " + std::to_string(pass.MDeskTopC)); };
@@ -116,7 +100,7 @@ TEST(WindowPassTest, DualDesktopSwapCompletesAfterTheWalk) {
 }
 
 TEST(WindowPassTest, OneShotRunClosesTheFormLaterEvenAfterAnError) {
-    const OwnWindow window;
+    const test::TestWindow window(L"Window pass test");
     WindowPass pass;
     pass.settings.resident = false;
     pass.settings.rulesEnabled = [] { return true; };
@@ -134,7 +118,7 @@ TEST(WindowPassTest, OneShotRunClosesTheFormLaterEvenAfterAnError) {
 }
 
 TEST(WindowPassTest, ResidentRunNeverClosesTheForm) {
-    const OwnWindow window;
+    const test::TestWindow window(L"Window pass test");
     WindowPass pass;
     int closed = 0;
     pass.targets.closeMainForm = [&] { ++closed; };
