@@ -87,6 +87,18 @@ std::wstring UnescapeAmpersands(std::wstring_view text) {
     return result;
 }
 
+std::wstring DoubleAmpersands(std::wstring_view text) {
+    std::wstring doubled;
+    doubled.reserve(text.size());
+    for (const wchar_t c : text) {
+        doubled += c;
+        if (c == L'&') {
+            doubled += L'&';
+        }
+    }
+    return doubled;
+}
+
 bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
     const auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? c + (L'a' - L'A') : c; };
     if (a.size() != b.size()) {

@@ -21,6 +21,9 @@ std::wstring EscapeAmpersands(std::wstring_view text);
 // Text that EscapeAmpersands did not produce keeps every other character as it is.
 std::wstring UnescapeAmpersands(std::wstring_view text);
 
+// Each "&" doubled, so that a menu or button caption shows the text as it is written.
+std::wstring DoubleAmpersands(std::wstring_view text);
+
 // Equal when letters A-Z and a-z are taken as the same; every other code unit must match.
 bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b);
 

@@ -1,5 +1,7 @@
 #include "rules/window_list_captions.h"
 
+#include "common/text.h"
+
 namespace velmado::rules {
 
 namespace {
@@ -18,18 +20,6 @@ std::wstring_view CutTo(std::wstring_view text, std::size_t length) {
     return text.substr(0, length);
 }
 
-std::wstring DoubleAmpersands(std::wstring_view text) {
-    std::wstring doubled;
-    doubled.reserve(text.size());
-    for (const wchar_t c : text) {
-        doubled += c;
-        if (c == L'&') {
-            doubled += L'&';
-        }
-    }
-    return doubled;
-}
-
 } // namespace
 
 std::wstring WindowListCaption(int index, std::wstring_view caption) {
@@ -39,7 +29,7 @@ std::wstring WindowListCaption(int index, std::wstring_view caption) {
                                       : static_cast<wchar_t>(L'A' + (index - 9));
         prefix = std::wstring(L"(&") + key + L")";
     }
-    return prefix + DoubleAmpersands(CutTo(caption, kWindowListCaptionMax - prefix.size()));
+    return prefix + common::DoubleAmpersands(CutTo(caption, kWindowListCaptionMax - prefix.size()));
 }
 
 } // namespace velmado::rules

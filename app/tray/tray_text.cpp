@@ -1,24 +1,9 @@
 #include "app/tray/tray_text.h"
 
 #include "common/paths.h"
+#include "common/text.h"
 
 namespace velmado::app {
-
-namespace {
-
-// A menu shows "&&" as one ampersand.
-std::wstring MenuEscaped(std::wstring_view text) {
-    std::wstring escaped;
-    for (const wchar_t c : text) {
-        escaped += c;
-        if (c == L'&') {
-            escaped += L'&';
-        }
-    }
-    return escaped;
-}
-
-} // namespace
 
 std::wstring TrayHint(std::wstring_view ruleFile, const std::vector<bool>& workAreaEnabled,
                       bool mouseHookInstalled) {
@@ -38,11 +23,12 @@ std::wstring TrayHint(std::wstring_view ruleFile, const std::vector<bool>& workA
 }
 
 std::wstring RecentFileCaption(std::wstring_view path, int index) {
-    return MenuEscaped(common::FileBaseName(path)) + L"(&" + std::to_wstring(index) + L")";
+    return common::DoubleAmpersands(common::FileBaseName(path)) + L"(&" + std::to_wstring(index) +
+           L")";
 }
 
 std::wstring DesktopLayoutSaveCaption(std::wstring_view layoutFile) {
-    return L"保存 [" + MenuEscaped(common::FileBaseName(layoutFile)) + L"]";
+    return L"保存 [" + common::DoubleAmpersands(common::FileBaseName(layoutFile)) + L"]";
 }
 
 std::wstring MonitorEntryCaption(int index, const common::Rect& workArea) {
