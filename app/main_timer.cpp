@@ -118,8 +118,8 @@ void TrayForm::TimerMainTimer() {
         win::FindDesktopHost();
     }
     TrackForeground();
-    if (MTargetWin != MNowHandleB) {
-        MNowHandleB = MTargetWin;
+    if (target_.window != MNowHandleB) {
+        MNowHandleB = target_.window;
         FProcEdge = true;
     }
     if (FTaskBar != FTaskBarB) {

@@ -2,6 +2,7 @@
 // maximise and send keys to matching windows by their rules, the configuration survives in its
 // file, and a rule file handed over becomes the current one.
 #include "tests/e2e/harness.h"
+#include "tests/e2e/rule_files.h"
 
 #include <fstream>
 #include <iterator>
@@ -10,48 +11,10 @@
 namespace velmado::e2e {
 namespace {
 
-// One rule as the rule file stores it: keys "0" to "15".
-struct RuleSpec {
-    std::wstring program, caption, match, className, action;
-    std::wstring left = {}, top = {}, width = {}, height = {}, fixed = {}, multiple = {};
-};
-
 class RulesTest : public E2ETest {
 protected:
     static std::wstring Velmado() { return BinFolder() + L"Velmado.exe"; }
     static std::wstring ProbePath() { return BinFolder() + L"probe.exe"; }
-
-    static void WriteUtf16(const std::wstring& path, const std::wstring& text) {
-        std::ofstream out(path.c_str(), std::ios::binary);
-        out.put('\xFF').put('\xFE');
-        for (wchar_t c : text) {
-            out.put(static_cast<char>(c & 0xFF)).put(static_cast<char>((c >> 8) & 0xFF));
-        }
-    }
-
-    static std::wstring RuleFile(const std::wstring& name, const std::vector<RuleSpec>& rules) {
-        std::wostringstream ini;
-        ini << L"[List]\r\nCount=" << static_cast<int>(rules.size()) - 1 << L"\r\n\r\n";
-        for (std::size_t i = 0; i < rules.size(); ++i) {
-            const RuleSpec& r = rules[i];
-            const std::wstring fields[] = {r.program, r.caption, r.match, r.className,
-                                           r.action,  r.left,    r.top,   r.width,
-                                           r.height,  r.fixed,   L"",     r.multiple};
-            ini << L"[Window" << i << L"]\r\nEnabled=1\r\n";
-            for (int key = 0; key < 12; ++key) {
-                ini << key << L"=" << fields[key] << L"\r\n";
-            }
-            ini << L"\r\n";
-        }
-        const std::wstring path = ScratchFolder() + name;
-        WriteUtf16(path, ini.str());
-        return path;
-    }
-
-    static std::string Bytes(const std::wstring& path) {
-        std::ifstream in(path.c_str(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
 
     Process StartResident(const std::wstring& arguments, HWND& main) {
         Process velmado = Process::Start(Velmado(), arguments);
@@ -74,7 +37,7 @@ TEST_F(RulesTest, TheOneShotRunPlacesEveryMatchingWindowAndEnds) {
     Probe maximised = Probe::Start(L"--caption \"最大の窓\" --rect 10,10,200,150");
     Probe byClass = Probe::Start(L"--class ClassOnly --caption \"何でも\" --rect 10,10,200,150");
     Probe byPart = Probe::Start(L"--caption \"長い題名 - 部分一致 - 編集\" --rect 10,10,200,150");
-    const std::wstring rules = RuleFile(
+    const std::wstring rules = WriteRuleFile(
         L"一回.ibk",
         {
             {ProbePath(), L"通常の窓", L"全部", L"", L"通常", L"100", L"80", L"420", L"300"},
@@ -100,7 +63,7 @@ TEST_F(RulesTest, TheOneShotRunPlacesEveryMatchingWindowAndEnds) {
 }
 
 TEST_F(RulesTest, ResidentRulesActOnceUnlessFixedAndSendKeys) {
-    const std::wstring rules = RuleFile(
+    const std::wstring rules = WriteRuleFile(
         L"常駐.ibk",
         {
             {ProbePath(), L"一度だけ", L"全部", L"", L"通常", L"120", L"90", L"300", L"200"},
@@ -141,8 +104,8 @@ TEST_F(RulesTest, ResidentRulesActOnceUnlessFixedAndSendKeys) {
 
 TEST_F(RulesTest, AOneWindowRuleTakesOnlyItsFirstWindow) {
     const std::wstring rules =
-        RuleFile(L"一つ.ibk", {{ProbePath(), L"一つだけ", L"全部", L"", L"通常", L"200", L"150",
-                                L"300", L"200", L"", L"しない"}});
+        WriteRuleFile(L"一つ.ibk", {{ProbePath(), L"一つだけ", L"全部", L"", L"通常", L"200",
+                                     L"150", L"300", L"200", L"", L"しない"}});
     HWND main = nullptr;
     Process velmado = StartResident(L"\"" + rules + L"\"", main);
     Probe first = Probe::Start(L"--caption \"一つだけ\" --rect 10,10,250,160");
@@ -155,7 +118,7 @@ TEST_F(RulesTest, AOneWindowRuleTakesOnlyItsFirstWindow) {
 
 TEST_F(RulesTest, WinesNotepadIsPlacedByAClassOnlyRule) {
     const std::wstring notepad = L"C:\\windows\\system32\\notepad.exe";
-    const std::wstring rules = RuleFile(
+    const std::wstring rules = WriteRuleFile(
         L"メモ帳.ibk", {{notepad, L"", L"", L"Notepad", L"通常", L"160", L"110", L"640", L"420"}});
     HWND main = nullptr;
     Process velmado = StartResident(L"\"" + rules + L"\"", main);
@@ -175,7 +138,7 @@ TEST_F(RulesTest, TheConfigurationKeepsForeignSectionsAndIsWrittenAsUtf16) {
     HWND main = nullptr;
     Process velmado = StartResident(L"", main);
     EndSession(main, velmado);
-    const std::string bytes = Bytes(config);
+    const std::string bytes = ReadBytes(config);
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE") << "written back as UTF-16LE";
     const std::string foreign("[\0F\0o\0r\0e\0i\0g\0n\0]\0", 18);
@@ -193,16 +156,16 @@ TEST_F(RulesTest, AHandedOverRuleFileBecomesTheCurrentOne) {
     HWND main = nullptr;
     Process velmado = StartResident(L"", main);
     Probe probe = Probe::Start(L"--caption \"手渡し前\" --rect 10,10,250,160");
-    const std::wstring rules =
-        RuleFile(L"手渡し.ibk",
-                 {{ProbePath(), L"手渡し後", L"全部", L"", L"通常", L"333", L"222", L"", L""}});
+    const std::wstring rules = WriteRuleFile(
+        L"手渡し.ibk",
+        {{ProbePath(), L"手渡し後", L"全部", L"", L"通常", L"333", L"222", L"", L""}});
     Process second = Process::Start(Velmado(), L"\"" + rules + L"\"");
     EXPECT_TRUE(second.WaitExit());
     probe.Request(L"foreground " + std::to_wstring(reinterpret_cast<INT_PTR>(probe.Window())));
     probe.SetCaption(L"手渡し後");
     EXPECT_TRUE(WindowRectIs(probe.Window(), {333, 222, 250, 160})) << "its rules act";
     EndSession(main, velmado);
-    const std::string recent = Bytes(DataFolder() + L"WindowMRU.ini");
+    const std::string recent = ReadBytes(DataFolder() + L"WindowMRU.ini");
     const std::wstring name = L"手渡し.ibk";
     std::string utf16(reinterpret_cast<const char*>(name.c_str()), name.size() * 2);
     const auto firstLineEnd = recent.find(std::string("\r\0\n\0", 4));

@@ -6,6 +6,10 @@
 #include <shlobj.h>
 
 #include "app/tray/tray_text.h"
+#include "app/win/about_box.h"
+#include "commands/win/target_lookup.h"
+#include "commands/win/window_menu.h"
+#include "commands/win/window_menu_popup.h"
 #include "common/win/files.h"
 #include "common/win/foreground.h"
 #include "common/win/launch.h"
@@ -95,6 +99,11 @@ void TrayForm::SetupTray() {
     PPRMenu.OnPopup = [this] { PPRMenuPopup(); };
     BindTrayCommands();
     DisableUnhandled(PPRMenu.Items());
+    windowMenuArrays_ = commands::BuildWindowMenu(PPLMenu);
+    commands::ApplyWindowsVersionToWindowMenu(PPLMenu, win::SystemVersion(), win::UacEnabled());
+    PPLMenu.OnPopup = [this] { PPLMenuPopup(); };
+    BindWindowMenuCommands();
+    TimerWClick.OnTimer = [this] { TimerWClickTimer(); };
     ruleEngine_.hooks.actionFlash = [this] { Proc_ActionTrayIcon(kTrayImageRuleApplied); };
 }
 
@@ -169,7 +178,73 @@ void TrayForm::BindTrayCommands() {
             win::RunElevated(ui::Application::Instance().Handle(), launcher, L"/Q");
         }
     });
+    on(L"PPVer", [this](ui::MenuItem&) {
+        ModalSettingsDialog(
+            [this] { ShowAboutBox(ui::Application::Instance().Handle(), program_.files.folder); });
+    });
     on(L"PPClose", [this](ui::MenuItem&) { form_.Close(); });
+}
+
+void TrayForm::BindWindowMenuCommands() {
+    // Every command first settles the window menu's open flag.
+    auto on = [this](const wchar_t* name, std::function<void()> action) {
+        if (ui::MenuItem* item = PPLMenu.Find(name)) {
+            item->OnClick = [this, action](ui::MenuItem&) {
+                FPopUpL = false;
+                action();
+            };
+        }
+    };
+    on(L"PPName", [this] { commands::PPNameClick(target_, form_.Handle()); });
+}
+
+// The window menu names the window that was in front, or the one a hotkey or mouse action aimed
+// at, and offers what can be done to it.
+void TrayForm::PPLMenuPopup() {
+    if (FPopUpL) {
+        return;
+    }
+    FPopUpL = true;
+    FPopUpR = FPopUpM = false;
+    Proc_SelectTarget();
+    commands::PrepareWindowMenu(PPLMenu, windowMenuArrays_,
+                                {.target = target_,
+                                 .openedByHook = MHookWin != nullptr,
+                                 .shadeOption = false,
+                                 .rulesEnabled = config_.PPWindowEnable,
+                                 .engine = ruleEngine_,
+                                 .rules = ruleList_,
+                                 .topList = ListBoxTop,
+                                 .version = win::SystemVersion(),
+                                 .uacEnabled = win::UacEnabled(),
+                                 .fallbackIcon = trayImages_[kTrayImageDualDeskTop]});
+    // Preparing enables items by the target; commands that do not exist yet stay grey.
+    DisableUnhandled(PPLMenu.Items());
+}
+
+void TrayForm::Proc_SelectTarget() {
+    if ((FPopUpL || FPopUpR || FPopUpM) && GetForegroundWindow() != form_.Handle()) {
+        Proc_CloseMenus();
+        FPopUpL = FPopUpR = FPopUpM = false;
+        return;
+    }
+    if (!TrayIcon.Enabled()) {
+        return; // a modal dialog of the program is open
+    }
+    target_ = commands::SelectTarget({.hookWindow = MHookWin,
+                                      .applicationWindow = ui::Application::Instance().Handle(),
+                                      .offscreenCheck = config_.PPDisableDeskTop,
+                                      .ownProgram = win::ModulePath()});
+}
+
+// The frame of every modal settings dialog: the tray icon takes no clicks while it is up.
+void TrayForm::ModalSettingsDialog(const std::function<void()>& dialog) {
+    TrayIcon.SetEnabled(false);
+    struct Reenable {
+        ui::TrayIcon& icon;
+        ~Reenable() { icon.SetEnabled(true); }
+    } reenable{TrayIcon};
+    dialog();
 }
 
 // The main icon shows the two main switches; tablet mode stops everything.
@@ -195,21 +270,33 @@ void TrayForm::UpdateTrayHint() {
 // Dismisses the program's open menus.
 void TrayForm::Proc_CloseMenus() {
     win::ForceForeground(ui::Application::Instance().Handle());
-    if (PPRMenu.IsOpen()) {
-        PostMessageW(PPRMenu.OwnerWindow(), WM_LBUTTONDOWN, 0, 0);
+    for (ui::PopupMenu* menu : {&PPLMenu, &PPRMenu}) {
+        if (menu->IsOpen()) {
+            PostMessageW(menu->OwnerWindow(), WM_LBUTTONDOWN, 0, 0);
+        }
     }
     win::ForceForeground(win::WindowAtCursor());
 }
 
-void TrayForm::TrayIconMouseDown(ui::MouseButton) {
+void TrayForm::TrayIconMouseDown(ui::MouseButton button) {
     if (FPopUpL || FPopUpR || FPopUpM) {
+        TimerWClick.SetEnabled(false);
         Proc_CloseMenus();
+        return;
+    }
+    if (button == ui::MouseButton::Left) {
+        // A single click acts only once no second click can make it a double click.
+        TimerWClick.SetInterval(GetDoubleClickTime() * 2 / 3);
+        TimerWClick.SetEnabled(true);
+    } else {
+        TimerWClick.SetEnabled(false);
     }
 }
 
 void TrayForm::TrayIconMouseUp(ui::MouseButton button, int x, int y) {
     if (FPopUpL || FPopUpR || FPopUpM) {
         // This click only closed a menu; it must not count as half of a double click.
+        TimerWClick.SetEnabled(false);
         Proc_CloseMenus();
         FPopUpL = FPopUpR = FPopUpM = false;
         TrayIcon.OnDblClick = nullptr;
@@ -233,7 +320,25 @@ void TrayForm::TrayIconMouseUp(ui::MouseButton button, int x, int y) {
     }
 }
 
+// No second click came: the single click opens the window menu where the cursor is.
+void TrayForm::TimerWClickTimer() {
+    TimerWClick.SetEnabled(false);
+    if (!TimerMain.Enabled() || FPopUpL || FPopUpR || FPopUpM) {
+        return;
+    }
+    if (config_.PPTrayLClick) {
+        return; // the option asks for the window list, which this build does not have yet
+    }
+    win::ForceForeground(ui::Application::Instance().Handle());
+    win::ForceForeground(form_.Handle());
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    PPLMenu.Popup(cursor.x, cursor.y);
+    FPopUpL = false;
+}
+
 void TrayForm::TrayIconDblClick() {
+    TimerWClick.SetEnabled(false);
     if (FPopUpL || FPopUpR || FPopUpM) {
         Proc_CloseMenus();
         FPopUpL = FPopUpR = FPopUpM = false;

@@ -1,9 +1,13 @@
 // The main tray icon: its menu opens on a right click and stops all processing while it is open,
-// and the middle and double clicks switch the mouse hook and the work areas.
+// the middle and double clicks switch the mouse hook and the work areas, the tooltip tells the
+// state, and the icon flashes when a rule acts.
 #include "tests/e2e/harness.h"
+#include "tests/e2e/rule_files.h"
+#include "tests/shellstub/shellstub_client.h"
 
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 namespace velmado::e2e {
 namespace {
@@ -12,7 +16,11 @@ class TrayTest : public E2ETest {
 protected:
     void SetUp() override {
         E2ETest::SetUp();
-        velmado_ = Process::Start(BinFolder() + L"Velmado.exe");
+        StartVelmado();
+    }
+
+    void StartVelmado(const std::wstring& arguments = {}) {
+        velmado_ = Process::Start(BinFolder() + L"Velmado.exe", arguments);
         main_ = WaitForWindow(L"TTrayForm", L"Velmado");
         ASSERT_NE(main_, nullptr);
         const DWORD id = velmado_.Id();
@@ -37,7 +45,7 @@ protected:
         return static_cast<int>(result);
     }
 
-    HWND OpenMenu() const {
+    HWND OpenMenu(Duration timeout = 3s) const {
         const DWORD id = velmado_.Id();
         return WaitForWindow(
             [id](HWND window) {
@@ -45,7 +53,7 @@ protected:
                 GetWindowThreadProcessId(window, &owner);
                 return owner == id && ClassName(window) == L"#32768" && IsWindowVisible(window);
             },
-            3s);
+            timeout);
     }
 
     std::string ConfigAfterClose() {
@@ -101,6 +109,113 @@ TEST_F(TrayTest, MiddleAndDoubleClicksSwitchTheMouseHookAndTheWorkAreas) {
     ASSERT_NE(snap, std::string::npos);
     EXPECT_EQ(config.substr(snap, 17), "[Snap]\r\nEnable=0\r") << "the double click switched the "
                                                                   "work areas off";
+}
+
+TEST_F(TrayTest, ALeftClickOpensTheWindowMenuForTheWindowInFrontAfterTheSingleClickDelay) {
+    Probe probe = Probe::Start(L"--caption \"前の窓\" --rect 100,100,300,200");
+    probe.Request(L"foreground " + std::to_wstring(reinterpret_cast<INT_PTR>(probe.Window())));
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == probe.Window(); }));
+    Click(WM_LBUTTONDOWN);
+    Click(WM_LBUTTONUP);
+    Sleep(100);
+    EXPECT_EQ(OpenMenu(0ms), nullptr) << "the menu opened before a double click was ruled out";
+    const HWND menuWindow = OpenMenu();
+    ASSERT_NE(menuWindow, nullptr) << "the window menu did not open";
+    // Opening the menu flashes the target's title (menus cannot be read from another process).
+    const std::vector<std::wstring> flash = {L"SETTEXT \"\"", L"SETTEXT \"前の窓\"",
+                                             L"SETTEXT \"\"", L"SETTEXT \"前の窓\""};
+    EXPECT_TRUE(WaitUntil([&] { return probe.Messages() == flash; }))
+        << "the window in front was not the target";
+    Click(WM_LBUTTONDOWN);
+    Click(WM_LBUTTONUP);
+    EXPECT_TRUE(WaitUntil([&] { return OpenMenu(0ms) == nullptr; }));
+}
+
+// One notification-icon request as the shell stand-in saw it.
+struct IconRequest {
+    long long ms = 0;
+    unsigned flags = 0;
+    unsigned long long digest = 0; // of the image; 0 without one
+    std::wstring tip;
+};
+
+// The shell stand-in is started first, so that it sees the icon being added.
+class TrayIconTest : public TrayTest {
+protected:
+    void SetUp() override {
+        E2ETest::SetUp();
+        shell_ = ShellStub::Start();
+    }
+
+    // The requests for the main icon (id 1), oldest first.
+    std::vector<IconRequest> MainIconRequests() const {
+        std::vector<IconRequest> requests;
+        std::wistringstream log(shell_.Request(L"tray-log"));
+        std::wstring line;
+        while (std::getline(log, line)) {
+            std::wistringstream fields(line);
+            IconRequest request;
+            unsigned message = 0;
+            unsigned id = 0;
+            fields >> request.ms >> message >> id >> request.flags >> request.digest;
+            fields.get(); // the tab before the tip
+            std::getline(fields, request.tip);
+            if (id == 1) {
+                requests.push_back(request);
+            }
+        }
+        return requests;
+    }
+
+    static std::string ImageLog(const std::vector<IconRequest>& images) {
+        std::string log;
+        for (const IconRequest& image : images) {
+            log += std::to_string(image.ms) + " ms: " + std::to_string(image.digest) + "\n";
+        }
+        return log;
+    }
+
+    ShellStub shell_;
+};
+
+TEST_F(TrayIconTest, TheTooltipTellsTheRuleFileAndTheMouseHook) {
+    StartVelmado();
+    PostMessageW(icons_, WM_APP + 1, MAKEWPARAM(13, 32), MAKELPARAM(WM_MOUSEMOVE, 1));
+    // The stand-in writes line breaks as \r and \n.
+    const std::wstring expected = L"【位置と大きさの監視設定ファイル】\\r\\n" + DataFolder() +
+                                  L"Window.ibk\\r\\n【マウスフック】\\r\\n無効";
+    std::wstring tip;
+    EXPECT_TRUE(WaitUntil([&] {
+        const std::vector<IconRequest> requests = MainIconRequests();
+        tip = requests.empty() ? L"" : requests.back().tip;
+        return tip == expected;
+    })) << "last tip: "
+        << Utf8(tip);
+}
+
+TEST_F(TrayIconTest, TheIconFlashesWhenARuleActsAndTurnsBackAfterTheFlash) {
+    Probe probe = Probe::Start(L"--caption \"光る窓\" --rect 10,10,200,150");
+    const std::wstring rules = WriteRuleFile(
+        L"flash.ibk",
+        {{BinFolder() + L"probe.exe", L"光る窓", L"全部", L"", L"通常", L"120", L"90", L"", L""}});
+    StartVelmado(L"\"" + rules + L"\"");
+    ASSERT_TRUE(WindowRectIs(probe.Window(), {120, 90, 200, 150}, 5s));
+    std::vector<IconRequest> images;
+    ASSERT_TRUE(WaitUntil([&] {
+        images.clear();
+        for (const IconRequest& request : MainIconRequests()) {
+            if (request.digest != 0) {
+                images.push_back(request);
+            }
+        }
+        return images.size() >= 3 && images.back().digest == images[images.size() - 3].digest;
+    })) << ImageLog(images);
+    // The normal image, then the flash, then the normal image again.
+    const IconRequest& flash = images[images.size() - 2];
+    EXPECT_NE(flash.digest, images.back().digest) << ImageLog(images);
+    const long long shown = images.back().ms - flash.ms;
+    EXPECT_GE(shown, 100) << "the flash ended after " << shown << " ms";
+    EXPECT_LT(shown, 2000) << "the flash ended after " << shown << " ms";
 }
 
 } // namespace

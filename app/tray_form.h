@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "app/program.h"
 #include "app/tray/tray_menu.h"
 #include "app/win/error_log.h"
+#include "commands/window_menu_tree.h"
 #include "common/geometry.h"
 #include "rules/event_hook.h"
 #include "rules/rule.h"
@@ -69,11 +71,15 @@ private:
     void Proc_ActionTrayIcon(int image);
     void Proc_CloseMenus();
     void PPRMenuPopup();
+    void PPLMenuPopup();
+    void BindWindowMenuCommands();
+    void Proc_SelectTarget();
     void TrayIconMouseDown(ui::MouseButton button);
     void TrayIconMouseUp(ui::MouseButton button, int x, int y);
     void TrayIconDblClick();
     void TimerWClickTimer();
     void UpdateTrayHint();
+    void ModalSettingsDialog(const std::function<void()>& dialog);
 
     // Messages.
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -106,6 +112,8 @@ private:
     ui::TrayIcon TrayIcon;
     ui::PopupMenu PPRMenu;
     TrayMenuArrays menuArrays_;
+    ui::PopupMenu PPLMenu; // the window menu
+    commands::WindowMenuArrays windowMenuArrays_;
     ui::Timer TimerWClick;
     ui::Timer TimerActionTrayIcon;
     std::vector<HICON> trayImages_; // shared resource icons, not destroyed
@@ -132,7 +140,8 @@ private:
     HWND MActWinB = nullptr;
     common::Rect MActRectB;
     std::wstring MActCap;
-    HWND MTargetWin = nullptr; // the window commands' target
+    rules::TargetWindow target_; // the window commands' target (MTargetWin ...)
+    HWND MHookWin = nullptr;     // the window a hotkey or mouse action aimed at
     HWND MNowHandleB = nullptr;
     // Windows that raised events and were not handled yet, newest first.
     std::vector<HWND> ListBoxEvent;

@@ -32,6 +32,7 @@ public:
     int radioGroup = 0; // above 0: a radio item; checking it unchecks its group among its siblings
     MenuBreak menuBreak = MenuBreak::None;
     int tag = 0;
+    int imageIndex = -1; // an image of the menu that shows the item; -1 for none
     std::function<void(MenuItem& sender)> OnClick;
 
     bool Checked() const { return checked_; }

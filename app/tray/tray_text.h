@@ -22,6 +22,7 @@ enum TrayImage : int {
     kTrayImageRulesOff = 3,
     kTrayImageWorkAreasOff = 4,
     kTrayImageAllOff = 5,
+    kTrayImageDualDeskTop = 8, // also stands in for a program without an icon
     kTrayImageSnap = 13,
     kTrayImageShade = 14,
 };

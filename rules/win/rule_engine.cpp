@@ -98,6 +98,15 @@ BOOL CALLBACK RememberChild(HWND child, LPARAM last) {
 
 } // namespace
 
+std::wstring DialogMessageText(HWND dialog) {
+    HWND last = nullptr;
+    EnumChildWindows(dialog, RememberChild, reinterpret_cast<LPARAM>(&last));
+    // A dialog's message is its last child when that is a static text.
+    const bool isStatic =
+        last != nullptr && common::TrimAtNullRight(win::WindowClass(last)) == L"Static";
+    return isStatic ? win::WindowCaption(last) : std::wstring();
+}
+
 int RuleEngine::Func_FindItemWindow(const std::wstring& program, const std::wstring& caption,
                                     const std::wstring& className, const std::wstring& style) {
     return rules::Func_FindItemWindow(rules_, program, caption, className, style, FWindowListNUM);
@@ -290,12 +299,7 @@ void RuleEngine::MakeTopmost(HWND window) {
 }
 
 bool RuleEngine::MessageConditionMet(HWND dialog, const std::wstring& condition) const {
-    HWND last = nullptr;
-    EnumChildWindows(dialog, RememberChild, reinterpret_cast<LPARAM>(&last));
-    // A dialog's message is its last child when that is a static text.
-    const bool isStatic =
-        last != nullptr && common::TrimAtNullRight(win::WindowClass(last)) == L"Static";
-    return MessageConditionHolds(condition, isStatic ? win::WindowCaption(last) : std::wstring());
+    return MessageConditionHolds(condition, DialogMessageText(dialog));
 }
 
 bool RuleEngine::Handled(HWND window, std::size_t rule) const {

@@ -46,13 +46,19 @@ struct HandledPair {
     bool operator==(const HandledPair&) const = default;
 };
 
-// The target window of the window commands, as far as the engine needs it.
+// The target window of the window commands (MTargetWin, MTargetExe, MTargetCap, MTargetClass,
+// MTargetRect). Program, caption and class may be known while the window is null: the candidate
+// was identified and then refused.
 struct TargetWindow {
     HWND window = nullptr;
     std::wstring program;
     std::wstring caption;
     std::wstring className;
+    common::XYWH rect; // left, top, width, height when it was chosen
 };
+
+// A dialog's message: the text of its last child when that is a static text, else empty.
+std::wstring DialogMessageText(HWND dialog);
 
 class RuleEngine {
 public:

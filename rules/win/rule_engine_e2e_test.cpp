@@ -102,7 +102,7 @@ TEST_F(RuleEngineE2E, NormalRulePlacesTheWindowOnceAndRestoreResetsIt) {
 
     // "復元" forgets the pair of the governing rule for the target only.
     const win::WindowIdentity id = win::GetWindowIdentity(w);
-    engine->Proc_ResetFlag(true, {w, id.programPath, id.caption, id.className});
+    engine->Proc_ResetFlag(true, {w, id.programPath, id.caption, id.className, {}});
     EXPECT_FALSE(HasPair(w, 0));
     Pass(w);
     EXPECT_TRUE(WindowRectIs(w, {50, 60, 500, 350}));

@@ -108,7 +108,7 @@ WindowSpec ParseSpec(const std::vector<std::wstring>& args, size_t first) {
     return shape;
 }
 
-std::wstring Describe(UINT message, WPARAM wParam) {
+std::wstring Describe(UINT message, WPARAM wParam, LPARAM lParam) {
     std::wostringstream out;
     switch (message) {
     case WM_KEYDOWN:
@@ -131,6 +131,10 @@ std::wstring Describe(UINT message, WPARAM wParam) {
         break;
     case WM_CLOSE:
         out << L"CLOSE";
+        break;
+    case WM_SETTEXT:
+        out << L"SETTEXT \"" << (lParam != 0 ? reinterpret_cast<const wchar_t*>(lParam) : L"")
+            << L"\"";
         break;
     default:
         break;
@@ -221,8 +225,8 @@ bool HandleCopyData(WPARAM wParam, LPARAM lParam) {
     return true;
 }
 
-void Log(HWND window, UINT message, WPARAM wParam) {
-    const std::wstring entry = Describe(message, wParam);
+void Log(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const std::wstring entry = Describe(message, wParam, lParam);
     if (entry.empty()) {
         return;
     }
@@ -238,7 +242,7 @@ void WindowGone() {
 }
 
 LRESULT CALLBACK ProbeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Log(window, message, wParam);
+    Log(window, message, wParam, lParam);
     if (message == WM_COPYDATA && HandleCopyData(wParam, lParam)) {
         return TRUE;
     }
@@ -249,7 +253,7 @@ LRESULT CALLBACK ProbeWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 INT_PTR CALLBACK ProbeDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Log(window, message, wParam);
+    Log(window, message, wParam, lParam);
     switch (message) {
     case WM_COPYDATA:
         if (HandleCopyData(wParam, lParam)) {

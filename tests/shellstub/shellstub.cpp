@@ -12,6 +12,9 @@
 //
 // Requests (WM_COPYDATA, see shellstub_protocol.h; the reply is text):
 //   remove-taskbar | create-taskbar (reply: its handle) | tablet show|hide | quit
+//   tray-log: the notification-icon requests seen so far, one per line:
+//     milliseconds since start TAB message TAB id TAB flags TAB icon digest TAB tip (line
+//     breaks in the tip written as \\r and \\n)
 //
 // Wine keeps its own hidden, zero-size "Shell_TrayWnd". Ours is topmost, so it lies above Wine's
 // in Z order and FindWindow finds ours. Tray-icon requests of other programs (WM_COPYDATA sent to
@@ -21,6 +24,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -61,6 +66,56 @@ HWND g_taskbar = nullptr;
 HWND g_wineTaskbar = nullptr;
 HWND g_tabletCover = nullptr;
 std::vector<HWND> g_secondaryTaskbars;
+std::wstring g_trayLog;
+const ULONGLONG g_start = GetTickCount64();
+
+// The form in which Wine's shell hands a notification icon to the taskbar (WM_COPYDATA, dwData
+// the NIM_ message); the icon's mask and colour bits follow it.
+struct WineNotifyData {
+    LONG window;
+    UINT id;
+    UINT flags;
+    UINT callbackMessage;
+    WCHAR tip[128];
+    DWORD state;
+    DWORD stateMask;
+    WCHAR info[256];
+    UINT timeoutOrVersion;
+    WCHAR infoTitle[64];
+    DWORD infoFlags;
+    GUID guid;
+    UINT width;
+    UINT height;
+    UINT planes;
+    UINT bpp;
+};
+
+// Records an icon request so that tests can see images and tips as the shell got them.
+void RecordTrayRequest(const COPYDATASTRUCT& data) {
+    if (data.cbData < sizeof(WineNotifyData) || data.lpData == nullptr) {
+        return;
+    }
+    WineNotifyData notify;
+    std::memcpy(&notify, data.lpData, sizeof(notify));
+    std::uint32_t digest = 2166136261u; // FNV-1a over the icon bits
+    if ((notify.flags & NIF_ICON) != 0) {
+        const auto* bits = static_cast<const unsigned char*>(data.lpData) + sizeof(notify);
+        for (DWORD i = 0; i < data.cbData - sizeof(notify); ++i) {
+            digest = (digest ^ bits[i]) * 16777619u;
+        }
+    } else {
+        digest = 0;
+    }
+    notify.tip[std::size(notify.tip) - 1] = L'\0';
+    std::wstring tip;
+    for (const wchar_t* c = notify.tip; (notify.flags & NIF_TIP) != 0 && *c != L'\0'; ++c) {
+        tip += *c == L'\r' ? L"\\r" : *c == L'\n' ? L"\\n" : std::wstring(1, *c);
+    }
+    g_trayLog += std::to_wstring(GetTickCount64() - g_start) + L"\t" +
+                 std::to_wstring(data.dwData) + L"\t" + std::to_wstring(notify.id) + L"\t" +
+                 std::to_wstring(notify.flags) + L"\t" + std::to_wstring(digest) + L"\t" + tip +
+                 L"\n";
+}
 
 Edge ParseEdge(const std::wstring& text) {
     if (text == L"top") {
@@ -211,6 +266,9 @@ std::wstring HandleRequest(const std::wstring& request) {
         ShowWindow(g_tabletCover, request == L"tablet show" ? SW_SHOWNOACTIVATE : SW_HIDE);
         return L"ok";
     }
+    if (request == L"tray-log") {
+        return g_trayLog;
+    }
     if (request == L"quit") {
         PostQuitMessage(0);
         return L"ok";
@@ -233,6 +291,9 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 LRESULT CALLBACK TaskbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COPYDATA) {
+        RecordTrayRequest(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    }
     if (message == WM_COPYDATA && g_wineTaskbar != nullptr && IsWindow(g_wineTaskbar)) {
         // A notification-icon request meant for the shell.
         DWORD_PTR result = 0;

@@ -20,6 +20,11 @@ void AppendItem(HMENU menu, MenuItem& item, std::vector<MenuItem*>& commands) {
         commands.push_back(&item);
         info.wID = static_cast<UINT>(commands.size());
     }
+    if (item.imageIndex >= 0 && !item.IsSeparator()) {
+        info.fMask |= MIIM_BITMAP | MIIM_DATA;
+        info.hbmpItem = HBMMENU_CALLBACK;
+        info.dwItemData = static_cast<ULONG_PTR>(item.imageIndex);
+    }
     if (item.menuBreak == MenuBreak::Column) {
         info.fType |= MFT_MENUBREAK;
     } else if (item.menuBreak == MenuBreak::BarColumn) {
@@ -54,9 +59,63 @@ win::UniqueMenu RenderMenu(MenuItem& root, std::vector<MenuItem*>& commands) {
 
 HWND PopupMenu::OwnerWindow() {
     if (owner_.Handle() == nullptr) {
-        owner_.Create({}, [](UINT, WPARAM, LPARAM) { return std::nullopt; });
+        owner_.Create({}, [this](UINT message, WPARAM, LPARAM lParam) {
+            return OwnerMessage(message, lParam);
+        });
     }
     return owner_.Handle();
+}
+
+void PopupMenu::SetImage(int index, win::UniqueIcon icon) {
+    if (index < 0) {
+        return;
+    }
+    const auto slot = static_cast<std::size_t>(index);
+    if (slot >= images_.size()) {
+        images_.resize(slot + 1);
+    }
+    images_[slot] = std::move(icon);
+}
+
+HICON PopupMenu::Image(int index) const {
+    if (index < 0 || static_cast<std::size_t>(index) >= images_.size()) {
+        return nullptr;
+    }
+    return images_[static_cast<std::size_t>(index)].get();
+}
+
+std::optional<LRESULT> PopupMenu::OwnerMessage(UINT message, LPARAM lParam) const {
+    if (message == WM_MEASUREITEM) {
+        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (measure == nullptr || measure->CtlType != ODT_MENU) {
+            return std::nullopt;
+        }
+        const bool hasImage = Image(static_cast<int>(measure->itemData)) != nullptr;
+        measure->itemWidth = hasImage ? static_cast<UINT>(GetSystemMetrics(SM_CXSMICON)) : 0;
+        measure->itemHeight = hasImage ? static_cast<UINT>(GetSystemMetrics(SM_CYSMICON)) : 0;
+        return TRUE;
+    }
+    if (message == WM_DRAWITEM) {
+        const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (draw == nullptr || draw->CtlType != ODT_MENU) {
+            return std::nullopt;
+        }
+        const HICON icon = Image(static_cast<int>(draw->itemData));
+        if (icon != nullptr) {
+            const int width = GetSystemMetrics(SM_CXSMICON);
+            const int height = GetSystemMetrics(SM_CYSMICON);
+            const int x = draw->rcItem.left + (draw->rcItem.right - draw->rcItem.left - width) / 2;
+            const int y = draw->rcItem.top + (draw->rcItem.bottom - draw->rcItem.top - height) / 2;
+            if ((draw->itemState & (ODS_DISABLED | ODS_GRAYED)) != 0) {
+                DrawStateW(draw->hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, x, y,
+                           width, height, DST_ICON | DSS_DISABLED);
+            } else {
+                DrawIconEx(draw->hDC, x, y, icon, width, height, 0, nullptr, DI_NORMAL);
+            }
+        }
+        return TRUE;
+    }
+    return std::nullopt;
 }
 
 bool PopupMenu::Popup(int x, int y) {

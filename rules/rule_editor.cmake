@@ -1,0 +1,1 @@
+# The rule editor and its sub dialog.
