@@ -108,7 +108,13 @@ void TrayForm::TimerMainTimer() {
         pause.KeepStopped();
         return;
     }
+    if (windowForm_.Visible()) {
+        windowForm_.Proc_CheckDialog();
+    }
     Proc_XMouseUpkeep();
+    if (eventHook_.FEventForeground) {
+        Proc_SelectTarget();
+    }
 
     FProcEdge = false;
     const int count = win::CountTopWindows();

@@ -10,12 +10,15 @@
 #include "commands/win/target_lookup.h"
 #include "commands/win/window_menu.h"
 #include "commands/win/window_menu_popup.h"
+#include "rules/rule_matcher.h"
 #include "common/win/files.h"
 #include "common/win/foreground.h"
 #include "common/win/launch.h"
 #include "common/win/os_version.h"
 #include "common/win/module_path.h"
 #include "common/win/screen.h"
+#include "common/win/shell_windows.h"
+#include "common/win/sound.h"
 #include "common/win/window_geometry.h"
 #include "ui/win/application.h"
 
@@ -92,6 +95,7 @@ void TrayForm::SetupTray() {
         TimerActionTrayIcon.SetEnabled(false);
         pass_.FWindowList = false;
         Proc_TrayIconState();
+        win::PlaySoundFile(MSound);
     };
     menuArrays_ = BuildTrayMenu(PPRMenu);
     ApplyWindowsVersion(PPRMenu, menuArrays_, win::SystemVersion(), win::UacEnabled(),
@@ -162,6 +166,8 @@ void TrayForm::BindTrayCommands() {
                               SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
     });
     on(L"PPAllWindowLoad", [this](ui::MenuItem&) { ruleEngine_.Proc_AllDeleteWindow(); });
+    on(L"PPConfigWindow",
+       [this](ui::MenuItem&) { ModalSettingsDialog([this] { windowForm_.ShowModal(0); }); });
     on(L"PPShowDeskTop", [](ui::MenuItem&) {
         keybd_event(VK_LWIN, 0, 0, 0);
         keybd_event('M', 0, 0, 0);
@@ -196,6 +202,50 @@ void TrayForm::BindWindowMenuCommands() {
         }
     };
     on(L"PPName", [this] { commands::PPNameClick(target_, form_.Handle()); });
+    on(L"PPWindowSave", [this] {
+        ModalSettingsDialog([this] { windowForm_.ShowModal(1); });
+        win::ForceForeground(win::Shell().desktopHost);
+    });
+    on(L"PPWindowList", [this] { ModalSettingsDialog([this] { windowForm_.ShowModal(2); }); });
+    on(L"PPWindowCheck", [this] { PPWindowCheckClick(); });
+    on(L"PPWindowLoad", [this] { PPWindowLoadClick(); });
+}
+
+// Switches the target's first rule on or off and keeps the change in the rule file at once.
+void TrayForm::PPWindowCheckClick() {
+    const HWND window = target_.window;
+    const int rule = ruleEngine_.Func_FindItemWindow(
+        target_.program, target_.caption, target_.className,
+        rules::WindowStyleText(static_cast<std::uint32_t>(GetWindowLongPtrW(window, GWL_STYLE))));
+    if (rule < 0) {
+        return;
+    }
+    rules::Rule& chosen = ruleList_[static_cast<std::size_t>(rule)];
+    chosen.enabled = !chosen.enabled;
+    windowForm_.Proc_DatSave();
+    RunPass();
+}
+
+// Puts the target back where its rule wants it, even while the rule is switched off.
+void TrayForm::PPWindowLoadClick() {
+    const HWND window = target_.window;
+    ruleEngine_.Func_FindItemWindow(
+        target_.program, target_.caption, target_.className,
+        rules::WindowStyleText(static_cast<std::uint32_t>(GetWindowLongPtrW(window, GWL_STYLE))));
+    const int rule = rules::GoverningRule(ruleList_, ruleEngine_.FWindowListNUM);
+    if (rule < 0) {
+        return;
+    }
+    ruleEngine_.Proc_ResetFlag(true, target_);
+    rules::Rule& governing = ruleList_[static_cast<std::size_t>(rule)];
+    const bool enabled = governing.enabled;
+    governing.enabled = true;
+    struct Restore {
+        rules::Rule& rule;
+        bool enabled;
+        ~Restore() { rule.enabled = enabled; }
+    } restore{governing, enabled};
+    RunPass();
 }
 
 // The window menu names the window that was in front, or the one a hotkey or mouse action aimed
@@ -259,6 +309,9 @@ void TrayForm::Proc_ActionTrayIcon(int image) {
         return;
     }
     TrayIcon.SetIcon(trayImages_[static_cast<std::size_t>(image)]);
+    MSound = image == kTrayImageRuleApplied ? windowForm_.SoundWindow()
+             : image == kTrayImageShade     ? windowForm_.SoundShade()
+                                            : std::wstring();
     TimerActionTrayIcon.SetEnabled(true);
 }
 

@@ -23,20 +23,12 @@ protected:
         velmado_ = Process::Start(BinFolder() + L"Velmado.exe", arguments);
         main_ = WaitForWindow(L"TTrayForm", L"Velmado");
         ASSERT_NE(main_, nullptr);
-        const DWORD id = velmado_.Id();
-        icons_ = WaitForWindow([id](HWND window) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            return owner == id && ClassName(window) == L"VelmadoTrayIcons";
-        });
+        icons_ = TrayIconWindow(velmado_.Id());
         ASSERT_NE(icons_, nullptr) << "no tray icon window";
         Sleep(2500); // start-up ends with the first tick of the main timer
     }
 
-    // What the notification area sends for a mouse event on the main icon (version 4 layout).
-    void Click(UINT mouseMessage) const {
-        PostMessageW(icons_, WM_APP + 1, MAKEWPARAM(13, 32), MAKELPARAM(mouseMessage, 1));
-    }
+    void Click(UINT mouseMessage) const { PostTrayMouse(icons_, mouseMessage); }
 
     int Passes() const {
         static const UINT message = RegisterWindowMessageW(L"Velmado.PassJournal");
@@ -45,16 +37,7 @@ protected:
         return static_cast<int>(result);
     }
 
-    HWND OpenMenu(Duration timeout = 3s) const {
-        const DWORD id = velmado_.Id();
-        return WaitForWindow(
-            [id](HWND window) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                return owner == id && ClassName(window) == L"#32768" && IsWindowVisible(window);
-            },
-            timeout);
-    }
+    HWND OpenMenu(Duration timeout = 3s) const { return OpenMenuOf(velmado_.Id(), timeout); }
 
     std::string ConfigAfterClose() {
         DWORD_PTR answer = 0;
@@ -131,6 +114,39 @@ TEST_F(TrayTest, ALeftClickOpensTheWindowMenuForTheWindowInFrontAfterTheSingleCl
     EXPECT_TRUE(WaitUntil([&] { return OpenMenu(0ms) == nullptr; }));
 }
 
+TEST_F(TrayTest, TheAboutBoxTellsTheVersionOpensTheDataFolderAndHoldsOffTheTrayIcon) {
+    Click(WM_RBUTTONDOWN);
+    Click(WM_RBUTTONUP);
+    ASSERT_NE(OpenMenu(), nullptr);
+    TypeKeys({VK_UP, VK_UP, VK_UP, VK_RETURN}); // "バージョン情報", third from the bottom
+    const HWND box = WaitForWindow(L"#32770", L"Velmado - バージョン情報", 5s);
+    ASSERT_NE(box, nullptr) << "no about box";
+    EXPECT_NE(StaticTexts(box).find(L"バージョン"), std::wstring::npos) << Utf8(StaticTexts(box));
+
+    // Its button opens the data folder in the shell and the box stays.
+    const HWND open = FindWindowExW(box, nullptr, L"Button", L"データフォルダを開く(&D)");
+    ASSERT_NE(open, nullptr);
+    PostMessageW(open, BM_CLICK, 0, 0);
+    EXPECT_NE(WaitForWindow([](HWND window) {
+                  return IsWindowVisible(window) &&
+                         WindowText(window).find(L"Velmado") != std::wstring::npos &&
+                         ClassName(window) != L"#32770" && ClassName(window) != L"TTrayForm";
+              }),
+              nullptr)
+        << "no folder window";
+    EXPECT_TRUE(IsWindow(box));
+
+    // While it is up the tray icon takes no clicks.
+    Click(WM_RBUTTONDOWN);
+    Click(WM_RBUTTONUP);
+    EXPECT_EQ(OpenMenu(1s), nullptr) << "the tray menu opened over the about box";
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    Click(WM_RBUTTONDOWN);
+    Click(WM_RBUTTONUP);
+    EXPECT_NE(OpenMenu(), nullptr) << "the tray icon stayed deaf after the about box";
+}
+
 // One notification-icon request as the shell stand-in saw it.
 struct IconRequest {
     long long ms = 0;
@@ -180,7 +196,7 @@ protected:
 
 TEST_F(TrayIconTest, TheTooltipTellsTheRuleFileAndTheMouseHook) {
     StartVelmado();
-    PostMessageW(icons_, WM_APP + 1, MAKEWPARAM(13, 32), MAKELPARAM(WM_MOUSEMOVE, 1));
+    Click(WM_MOUSEMOVE);
     // The stand-in writes line breaks as \r and \n.
     const std::wstring expected = L"【位置と大きさの監視設定ファイル】\\r\\n" + DataFolder() +
                                   L"Window.ibk\\r\\n【マウスフック】\\r\\n無効";
@@ -189,6 +205,28 @@ TEST_F(TrayIconTest, TheTooltipTellsTheRuleFileAndTheMouseHook) {
         const std::vector<IconRequest> requests = MainIconRequests();
         tip = requests.empty() ? L"" : requests.back().tip;
         return tip == expected;
+    })) << "last tip: "
+        << Utf8(tip);
+}
+
+TEST_F(TrayIconTest, TheRecentRuleFilesAreChosenByTheirNumbers) {
+    const std::wstring first = WriteRuleFile(L"一番目.ibk", {});
+    const std::wstring second = WriteRuleFile(L"二番目&その他.ibk", {});
+    WriteUtf16File(DataFolder() + L"WindowMRU.ini", first + L"\r\n" + second + L"\r\n");
+    StartVelmado();
+    // The current file Window.ibk heads the list: (&0) Window.ibk, (&1) first, (&2) second.
+    Click(WM_RBUTTONDOWN);
+    Click(WM_RBUTTONUP);
+    ASSERT_NE(OpenMenu(), nullptr);
+    // "位置と大きさの監視設定" > "位置と大きさの監視設定ファイルを変更" > (&2)
+    TypeKeys({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RIGHT, '2'});
+    ASSERT_TRUE(WaitUntil([&] { return OpenMenu(0ms) == nullptr; }));
+    Click(WM_MOUSEMOVE);
+    std::wstring tip;
+    EXPECT_TRUE(WaitUntil([&] {
+        const std::vector<IconRequest> requests = MainIconRequests();
+        tip = requests.empty() ? L"" : requests.back().tip;
+        return tip.find(L"二番目&その他.ibk") != std::wstring::npos;
     })) << "last tip: "
         << Utf8(tip);
 }

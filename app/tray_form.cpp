@@ -25,7 +25,24 @@ TrayForm::TrayForm(Program& program)
     : program_(program), errorLog_(program.files.errorLog, IsDebug(program.arguments)),
       form_(kMainFormClass, kMainFormCaption), ListBoxTop(program.files.topLog),
       ListBoxTrans(program.files.transLog), ruleStore_(program.files),
-      ruleEngine_(ruleList_, ListBoxTop, ListBoxTrans) {
+      ruleEngine_(ruleList_, ListBoxTop, ListBoxTrans),
+      windowForm_({.rules = ruleList_,
+                   .listCheck = FListCheck,
+                   .engine = ruleEngine_,
+                   .store = ruleStore_,
+                   .ruleFilePath = program.ruleFilePath,
+                   .files = program.files,
+                   .programFolder = win::ProgramFolder(),
+                   .target = target_,
+                   .loadRules = [this] { Proc_DatLoad(); },
+                   .listWindows =
+                       [this](const rules::WindowStep& step) {
+                           pass_.targets.ruleEditorList = step;
+                           pass_.FWindowList = true;
+                           pass_.Proc_MoveWindowMain();
+                           pass_.targets.ruleEditorList = nullptr;
+                       },
+                   .errorLog = [this](const std::wstring& text) { Proc_ErrorLog(text); }}) {
     form_.style = WS_POPUP;
     form_.OnMessage = [this](UINT message, WPARAM wParam, LPARAM lParam) {
         return HandleMessage(message, wParam, lParam);
@@ -48,6 +65,7 @@ TrayForm::TrayForm(Program& program)
     pass_.settings.workAreasEnabled = [this] { return config_.PPSnapEnable; };
     pass_.settings.disableDeskTop = [this] { return config_.PPDisableDeskTop; };
     pass_.settings.eventWindow = [this] { return eventHook_.MEventWindow; };
+    pass_.settings.ruleEditorVisible = [this] { return windowForm_.Visible(); };
     pass_.settings.resident = Resident();
     pass_.settings.ownProgram = win::ModulePath();
     pass_.targets.moveWindow = [this](HWND window, const std::wstring& exe,
@@ -107,6 +125,9 @@ void TrayForm::FormCreate() {
     Proc_ConfigLoad();
     ruleStore_.LoadRecent();
     Proc_DatLoad();
+    if (Resident() && !windowForm_.Create()) {
+        Proc_ErrorLog(L"位置と大きさの監視設定の画面を作成できませんでした");
+    }
     if (!Resident()) {
         config_.PPWindowEnable = true;
         config_.PPSnapEnable = true;
@@ -199,6 +220,9 @@ void TrayForm::FormCloseQuery() {
     closed_ = true;
     TimerMain.SetEnabled(false);
     startupDelay_.SetEnabled(false);
+    if (windowForm_.Handle() != nullptr) {
+        windowForm_.Close(); // its settings, lists and the rule file's dialog rectangle
+    }
     UndoWindowStates();
     Proc_ConfigSave();
     if (!config_.FXAllways) {

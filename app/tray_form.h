@@ -20,6 +20,7 @@
 #include "rules/rule.h"
 #include "rules/win/rule_engine.h"
 #include "rules/win/rule_store.h"
+#include "rules/win/window_form.h"
 #include "rules/win/window_state_lists.h"
 #include "rules/window_pass.h"
 #include "ui/win/form.h"
@@ -73,6 +74,8 @@ private:
     void PPRMenuPopup();
     void PPLMenuPopup();
     void BindWindowMenuCommands();
+    void PPWindowCheckClick();
+    void PPWindowLoadClick();
     void Proc_SelectTarget();
     void TrayIconMouseDown(ui::MouseButton button);
     void TrayIconMouseUp(ui::MouseButton button, int x, int y);
@@ -106,8 +109,10 @@ private:
     rules::WindowStateList ListBoxTrans; // made translucent by a rule
     rules::RuleStore ruleStore_;
     rules::RuleEngine ruleEngine_;
+    std::vector<bool> FListCheck; // each rule's enabled flag as the editor last saw it
     rules::EventHook eventHook_;
     rules::WindowPass pass_;
+    rules::WindowForm windowForm_; // the rule editor
     ui::Timer TimerMain;
     ui::TrayIcon TrayIcon;
     ui::PopupMenu PPRMenu;
@@ -117,6 +122,7 @@ private:
     ui::Timer TimerWClick;
     ui::Timer TimerActionTrayIcon;
     std::vector<HICON> trayImages_; // shared resource icons, not destroyed
+    std::wstring MSound;            // played when the action flash ends
     ui::Timer startupDelay_;
     UINT passJournalMessage_ = 0;
 

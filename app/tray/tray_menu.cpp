@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/tray/tray_text.h"
+#include "common/win/shield_glyph.h"
 
 namespace velmado::app {
 
@@ -243,7 +244,12 @@ void ApplyWindowsVersion(ui::PopupMenu& menu, const TrayMenuArrays& arrays,
     item(L"PPTabletMode").visible = common::IsWin10(version);
     item(L"PPTransStartMenu").visible = !common::IsWin8(version) && !common::IsWin81(version);
     item(L"PPDeskTopTrans").visible = !common::IsVistaOrLater(version);
-    item(L"PPAdminQ").visible = common::IsVistaOrLater(version) && uacEnabled && !runningAsAdmin;
+    MenuItem& adminQ = item(L"PPAdminQ");
+    adminQ.visible = common::IsVistaOrLater(version) && uacEnabled && !runningAsAdmin;
+    if (adminQ.visible) {
+        adminQ.imageIndex = 0;
+        menu.SetImage(0, win::ShieldIcon());
+    }
     item(L"PPTransTaskBar").enabled = common::Is2000OrLater(version);
     item(L"PPDeskTopSmall").enabled = common::Is2000OrLater(version);
     item(L"PPStartButton").visible = common::IsWinXP(version);

@@ -306,6 +306,10 @@ TEST_F(TrayMenuTest, EntriesFollowTheWindowsVersion) {
         EXPECT_EQ(Named(L"PPTransStartMenu").visible, c.startMenu) << build;
         EXPECT_EQ(Named(L"PPDeskTopTrans").visible, c.deskTopTrans) << build;
         EXPECT_EQ(Named(L"PPAdminQ").visible, c.adminQ) << build;
+        if (c.adminQ) {
+            EXPECT_EQ(Named(L"PPAdminQ").imageIndex, 0) << "the shield";
+            EXPECT_NE(menu.Image(0), nullptr) << build;
+        }
         EXPECT_EQ(Named(L"PPStartButton").visible, c.startButton) << build;
         EXPECT_TRUE(Named(L"PPTransTaskBar").enabled) << build;
         EXPECT_EQ(arrays.MPPDisplayChange[0]->caption, c.firstDisplay) << build;

@@ -485,17 +485,16 @@ TEST_F(ShellWindowsTest, DesktopIconViewOfTheStandIn) {
     EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 4) << "a refresh keeps the icons";
 }
 
-TEST_F(ShellWindowsTest, ShieldGlyphOnAMenuItem) {
-    win::UniqueMenu menu(CreatePopupMenu());
-    AppendMenuW(menu.get(), MF_STRING, 100, L"管理者として実行");
-    const win::UniqueGdiObject glyph = win::SetShieldGlyph(menu.get(), 100);
-    ASSERT_TRUE(glyph);
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_BITMAP;
-    ASSERT_TRUE(GetMenuItemInfoW(menu.get(), 100, FALSE, &info));
-    EXPECT_EQ(info.hbmpItem, glyph.get());
-    EXPECT_FALSE(win::SetShieldGlyph(menu.get(), 999)) << "no such item";
+TEST_F(ShellWindowsTest, TheShieldIconIsThereForElevationItems) {
+    const win::UniqueIcon shield = win::ShieldIcon();
+    ASSERT_TRUE(shield);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(shield.get(), &info));
+    const win::UniqueGdiObject colour(info.hbmColor);
+    const win::UniqueGdiObject mask(info.hbmMask);
+    BITMAP bitmap{};
+    GetObjectW(info.hbmMask, sizeof(bitmap), &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, GetSystemMetrics(SM_CXSMICON));
 }
 
 } // namespace

@@ -123,7 +123,8 @@ void RuleEngine::Proc_MoveWindow(HWND window, const std::wstring& program,
     }
     const MatchFlags matched = FWindowListNUM;
     const std::size_t count = std::min(rules_.size(), kMaxRules);
-    for (std::size_t i = 0; i < count; ++i) {
+    const std::uint64_t loads = loads_;
+    for (std::size_t i = 0; i < count && loads_ == loads; ++i) {
         if (matched[i] && !Handled(window, i)) {
             // An earlier rule may have moved the window: later ones start from where it is now.
             Proc_ApplyRule(i, window, program, caption, className,
@@ -138,7 +139,11 @@ void RuleEngine::Proc_ApplyRule(std::size_t index, HWND window, const std::wstri
     if (index >= rules_.size()) {
         return;
     }
-    Rule& rule = rules_[index];
+    // Moving other programs' windows lets messages in (a rule file handed over, an editor
+    // command) that may replace the list: work from a copy, and write back only to the same list.
+    const Rule rule = rules_[index];
+    const std::uint64_t loads = loads_;
+    auto sameList = [&] { return loads_ == loads && index < rules_.size(); };
     bool go = rule.enabled;
 
     if (rule[Rule::Multiple] == kOneWindow) {
@@ -147,7 +152,7 @@ void RuleEngine::Proc_ApplyRule(std::size_t index, HWND window, const std::wstri
             AddPair(window, index);
             go = false;
         } else if (!go && rule[Rule::Handle].empty()) {
-            rule[Rule::Handle] = HandleText(window);
+            rules_[index][Rule::Handle] = HandleText(window);
         }
     }
     if (go && !rule[Rule::Message].empty() && className == L"#32770" &&
@@ -161,7 +166,7 @@ void RuleEngine::Proc_ApplyRule(std::size_t index, HWND window, const std::wstri
     const std::wstring action = rule[Rule::Action];
     bool acted = false;
     if (!IsIconic(window) && IsGeometryAction(action) && (action != L"全画面" || hooks.resident)) {
-        acted = ApplyGeometry(index, window, rect);
+        acted = ApplyGeometry(index, rule, window, rect);
     }
     if (action == L"最小化") {
         if (!IsIconic(window)) {
@@ -211,8 +216,11 @@ void RuleEngine::Proc_ApplyRule(std::size_t index, HWND window, const std::wstri
         if (hooks.resident && hooks.actionFlash) {
             hooks.actionFlash();
         }
+        if (!sameList()) {
+            return;
+        }
         if (rule[Rule::Multiple] == kOneWindow) {
-            rule[Rule::Handle] = HandleText(window);
+            rules_[index][Rule::Handle] = HandleText(window);
         }
         if (rule[Rule::Fixed].empty()) {
             AddPair(window, index);
@@ -220,8 +228,8 @@ void RuleEngine::Proc_ApplyRule(std::size_t index, HWND window, const std::wstri
     }
 }
 
-bool RuleEngine::ApplyGeometry(std::size_t index, HWND window, const common::XYWH& rect) {
-    const Rule& rule = rules_[index];
+bool RuleEngine::ApplyGeometry(std::size_t index, const Rule& rule, HWND window,
+                               const common::XYWH& rect) {
     const std::wstring& action = rule[Rule::Action];
     const GeometryPlan plan = PlanGeometry(rule, rect);
     common::XYWH t = plan.target;
@@ -359,6 +367,7 @@ void RuleEngine::Proc_DeleteWindow() {
 }
 
 void RuleEngine::Proc_AllDeleteWindow() {
+    ++loads_;
     std::erase_if(handled_, [this](const HandledPair& pair) {
         return !HookHolds(hooks.isHiddenByProgram, pair.window);
     });

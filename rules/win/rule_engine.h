@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -91,7 +92,8 @@ public:
     void Proc_ResetFlag(bool onlyTarget, const TargetWindow& target);
     // Drops the pairs of vanished windows and passes a "しない" rule on when its window closed.
     void Proc_DeleteWindow();
-    // Forgets every pair except those of windows this program keeps hidden.
+    // Forgets every pair except those of windows this program keeps hidden; called whenever a
+    // rule list is loaded.
     void Proc_AllDeleteWindow();
 
     const std::vector<HandledPair>& ListViewHandle() const { return handled_; }
@@ -101,7 +103,7 @@ private:
     void AddPair(HWND window, std::size_t rule) { handled_.push_back({window, rule}); }
     bool MessageConditionMet(HWND dialog, const std::wstring& condition) const;
     // Position and size; true when the rule acted.
-    bool ApplyGeometry(std::size_t index, HWND window, const common::XYWH& rect);
+    bool ApplyGeometry(std::size_t index, const Rule& rule, HWND window, const common::XYWH& rect);
     bool SendKeys(HWND window, const std::wstring& action);
     void MakeTopmost(HWND window);
     bool HookHolds(const std::function<bool(HWND)>& hook, HWND window) const {
@@ -112,6 +114,9 @@ private:
     WindowStateList& top_;
     WindowStateList& trans_;
     std::vector<HandledPair> handled_;
+    // Counts the loads of a rule list (each forgets the handled windows), so that a rule applied
+    // while messages came in does not write into a list that has replaced its own.
+    std::uint64_t loads_ = 0;
 };
 
 } // namespace velmado::rules

@@ -139,6 +139,27 @@ TEST_F(RuleEngineE2E, NothingToChangeOrAMonitorWithoutWorkAreaIsRecordedAsHandle
     EXPECT_TRUE(HasPair(w, 0));
 }
 
+TEST_F(RuleEngineE2E, ARuleFileLoadedWhileARuleActsKeepsItsOwnRulesUntouched) {
+    Probe probe = StartProbe();
+    const HWND w = probe.Window();
+    ruleList.push_back(ProbeRule(L"通常"));
+    ruleList[0][Rule::Multiple] = L"しない";
+    Place(ruleList[0], L"20", L"30", L"", L"");
+    // Messages that come in while the window is moved load another rule file.
+    engine->hooks.workAreaEnabled = [&](int) {
+        rules::RuleList loaded(3, ruleList[0]);
+        ruleList = std::move(loaded);
+        engine->Proc_AllDeleteWindow();
+        return true;
+    };
+    Pass(w);
+    EXPECT_TRUE(WindowRectIs(w, {20, 30, 400, 300}));
+    EXPECT_FALSE(HasPair(w, 0)) << "a pair of the old list counted for the new one";
+    for (const Rule& rule : ruleList) {
+        EXPECT_TRUE(rule[Rule::Handle].empty()) << "the new list took the window";
+    }
+}
+
 TEST_F(RuleEngineE2E, MaximiseRulePlacesThenMaximisesKeepingTheSize) {
     Probe probe = StartProbe();
     const HWND w = probe.Window();

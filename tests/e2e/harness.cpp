@@ -295,6 +295,61 @@ HWND WaitForWindow(const std::wstring& className, const std::wstring& caption, D
         timeout);
 }
 
+void TypeKeys(std::initializer_list<WORD> keys, std::initializer_list<WORD> held) {
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD key, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    for (WORD key : held) {
+        add(key, false);
+    }
+    for (WORD key : keys) {
+        add(key, false);
+        add(key, true);
+    }
+    for (WORD key : held) {
+        add(key, true);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(150);
+}
+
+namespace {
+
+bool OfProcess(HWND window, DWORD processId) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    return owner == processId;
+}
+
+} // namespace
+
+HWND TrayIconWindow(DWORD processId, Duration timeout) {
+    return WaitForWindow(
+        [processId](HWND window) {
+            return OfProcess(window, processId) && ClassName(window) == L"VelmadoTrayIcons";
+        },
+        timeout);
+}
+
+void PostTrayMouse(HWND iconWindow, UINT mouseMessage) {
+    // Version 4 layout: the position in wParam, the event and the icon id in lParam.
+    PostMessageW(iconWindow, WM_APP + 1, MAKEWPARAM(13, 32), MAKELPARAM(mouseMessage, 1));
+}
+
+HWND OpenMenuOf(DWORD processId, Duration timeout) {
+    return WaitForWindow(
+        [processId](HWND window) {
+            return OfProcess(window, processId) && ClassName(window) == L"#32768" &&
+                   IsWindowVisible(window);
+        },
+        timeout);
+}
+
 std::wstring StaticTexts(HWND window) {
     std::wstring texts;
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,17 @@ std::vector<HWND> TopLevelWindows(DWORD processId = 0);
 HWND WaitForWindow(const std::function<bool(HWND)>& match, Duration timeout = 10s);
 HWND WaitForWindow(const std::wstring& className, const std::wstring& caption,
                    Duration timeout = 10s);
+
+// Types keys as hardware input does: each key pressed and released in turn, with `held` down
+// around them all.
+void TypeKeys(std::initializer_list<WORD> keys, std::initializer_list<WORD> held = {});
+
+// The window that receives a program's notification-icon messages, and a mouse message for its
+// main icon as the notification area sends it.
+HWND TrayIconWindow(DWORD processId, Duration timeout = 10s);
+void PostTrayMouse(HWND iconWindow, UINT mouseMessage);
+// A popup menu of the process that is open now, waiting up to `timeout`; null when none.
+HWND OpenMenuOf(DWORD processId, Duration timeout = 3s);
 
 // The text of the "Static" children of a window, joined by "\n".
 std::wstring StaticTexts(HWND window);

@@ -1,5 +1,9 @@
 #include "tests/e2e/rule_files.h"
 
+#include <windows.h>
+
+#include <shlobj.h>
+
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -9,6 +13,10 @@
 namespace velmado::e2e {
 
 void WriteUtf16File(const std::wstring& path, const std::wstring& text) {
+    const std::size_t slash = path.find_last_of(L'\\');
+    if (slash != std::wstring::npos) {
+        SHCreateDirectoryExW(nullptr, path.substr(0, slash).c_str(), nullptr);
+    }
     std::ofstream out(path.c_str(), std::ios::binary);
     out.put('\xFF').put('\xFE');
     for (wchar_t c : text) {

@@ -11,7 +11,7 @@ struct RuleSpec {
     std::wstring left = {}, top = {}, width = {}, height = {}, fixed = {}, multiple = {};
 };
 
-// Writes the text as UTF-16LE with a byte-order mark.
+// Writes the text as UTF-16LE with a byte-order mark, creating the folder when needed.
 void WriteUtf16File(const std::wstring& path, const std::wstring& text);
 // Reads a UTF-16LE file with its byte-order mark (the mark is not returned).
 std::wstring ReadUtf16File(const std::wstring& path);
