@@ -413,6 +413,12 @@ void WindowForm::PageControlChange() {
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_ERASENOW | RDW_UPDATENOW);
 }
 
+std::array<HWND, 19> WindowForm::RegistrationControls() const {
+    return {LabelExe,     TXTExe,        LabelCap,       TXTCap,   CHKParts, LabelCls,   TXTCls,
+            LabelPosSize, TXTPosSize,    CHKRightBottom, CHKStyle, TxtStyle, CHKMessage, TxtMessage,
+            CHKFix,       CHKNonTaskBar, CHKOnly,        ChkTop,   TBAdd};
+}
+
 void WindowForm::ShowPageControls() {
     const int page = PageControl.Index();
     const bool ruleList = page == 0;
@@ -427,10 +433,7 @@ void WindowForm::ShowPageControls() {
         ui::ShowControl(control, ruleList);
     }
     const bool registration = page == 1;
-    for (const HWND control :
-         {LabelExe, TXTExe, LabelCap, TXTCap, CHKParts, LabelCls, TXTCls, LabelPosSize, TXTPosSize,
-          CHKRightBottom, CHKStyle, TxtStyle, CHKMessage, TxtMessage, CHKFix, CHKNonTaskBar,
-          CHKOnly, ChkTop, TBAdd}) {
+    for (const HWND control : RegistrationControls()) {
         ui::ShowControl(control, registration);
     }
     RDCapCls.Show(registration);

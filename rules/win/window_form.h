@@ -8,6 +8,7 @@
 //   editor.ShowModal(0);  // returns when the editor closed
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -145,6 +146,8 @@ private:
     void LayoutRegistrationPage(const RECT& page);
     void LayoutWindowListPage(const RECT& page);
     void ShowPageControls();
+    // The inputs of the registration page, shown and enabled together.
+    std::array<HWND, 19> RegistrationControls() const;
     void ChangeDpi(UINT dpi, const RECT* suggested);
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void HandleCommand(int id, int code, HWND control);

@@ -31,10 +31,7 @@ void WindowForm::ResetRegistration() {
 }
 
 void WindowForm::EnableRegistration(bool enabled) {
-    for (const HWND control :
-         {LabelExe, TXTExe, LabelCap, TXTCap, CHKParts, LabelCls, TXTCls, LabelPosSize, TXTPosSize,
-          CHKRightBottom, CHKStyle, TxtStyle, CHKMessage, TxtMessage, CHKFix, CHKNonTaskBar,
-          CHKOnly, ChkTop, TBAdd}) {
+    for (const HWND control : RegistrationControls()) {
         ui::EnableControl(control, enabled);
     }
     RDCapCls.Enable(enabled);

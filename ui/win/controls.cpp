@@ -22,6 +22,33 @@ int RowHeight(UINT dpi) {
     return ScaleForDpi(kRadioRow, dpi);
 }
 
+// A control's device context with the control's font selected, for measuring text.
+class FontDc {
+public:
+    explicit FontDc(HWND control) : control_(control), dc_(GetDC(control)) {
+        const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
+        if (dc_ != nullptr && font != nullptr) {
+            previous_ = SelectObject(dc_, font);
+        }
+    }
+    FontDc(const FontDc&) = delete;
+    FontDc& operator=(const FontDc&) = delete;
+    ~FontDc() {
+        if (previous_ != nullptr) {
+            SelectObject(dc_, previous_);
+        }
+        if (dc_ != nullptr) {
+            ReleaseDC(control_, dc_);
+        }
+    }
+    HDC Get() const { return dc_; }
+
+private:
+    HWND control_;
+    HDC dc_;
+    HGDIOBJ previous_ = nullptr;
+};
+
 } // namespace
 
 UINT WindowDpi(HWND window) {
@@ -126,34 +153,21 @@ int TextWidth(HWND control, const std::wstring& text) {
         }
         shown.push_back(text[i]);
     }
-    const HDC dc = GetDC(control);
-    if (dc == nullptr) {
+    const FontDc dc(control);
+    SIZE size{};
+    if (dc.Get() == nullptr ||
+        !GetTextExtentPoint32W(dc.Get(), shown.c_str(), static_cast<int>(shown.size()), &size)) {
         return 0;
     }
-    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
-    const HGDIOBJ previous = font != nullptr ? SelectObject(dc, font) : nullptr;
-    SIZE size{};
-    GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
-    if (previous != nullptr) {
-        SelectObject(dc, previous);
-    }
-    ReleaseDC(control, dc);
     return size.cx;
 }
 
 int TextHeight(HWND control) {
-    const HDC dc = GetDC(control);
-    if (dc == nullptr) {
+    const FontDc dc(control);
+    TEXTMETRICW metrics{};
+    if (dc.Get() == nullptr || !GetTextMetricsW(dc.Get(), &metrics)) {
         return 0;
     }
-    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
-    const HGDIOBJ previous = font != nullptr ? SelectObject(dc, font) : nullptr;
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    if (previous != nullptr) {
-        SelectObject(dc, previous);
-    }
-    ReleaseDC(control, dc);
     return metrics.tmHeight;
 }
 
