@@ -162,11 +162,20 @@ bool TrayForm::TabletModeStep() {
         return true;
     }
     FTabletMode = false;
-    win::Screen::Get().Refresh();
+    RefreshMonitors();
     eventHook_.Install();
     TrayIcon.SetEnabled(true);
     Proc_TrayIconState();
     return false;
+}
+
+void TrayForm::RefreshMonitors() {
+    win::Screen::Get().Refresh();
+    monitorCount_ = win::Screen::Get().MonitorCount();
+    if (eventHook_.Installed()) {
+        eventHook_.Uninstall();
+        eventHook_.Install();
+    }
 }
 
 // The taskbar is gone while Explorer restarts; without it for 60 s the program ends through its

@@ -5,6 +5,8 @@
 #include "tests/e2e/rule_files.h"
 #include "tests/shellstub/shellstub_client.h"
 
+#include <shellapi.h>
+
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -150,6 +152,7 @@ TEST_F(TrayTest, TheAboutBoxTellsTheVersionOpensTheDataFolderAndHoldsOffTheTrayI
 // One notification-icon request as the shell stand-in saw it.
 struct IconRequest {
     long long ms = 0;
+    unsigned message = 0; // NIM_ADD, NIM_MODIFY, NIM_DELETE ...
     unsigned flags = 0;
     unsigned long long digest = 0; // of the image; 0 without one
     std::wstring tip;
@@ -171,9 +174,8 @@ protected:
         while (std::getline(log, line)) {
             std::wistringstream fields(line);
             IconRequest request;
-            unsigned message = 0;
             unsigned id = 0;
-            fields >> request.ms >> message >> id >> request.flags >> request.digest;
+            fields >> request.ms >> request.message >> id >> request.flags >> request.digest;
             fields.get(); // the tab before the tip
             std::getline(fields, request.tip);
             if (id == 1) {
@@ -229,6 +231,26 @@ TEST_F(TrayIconTest, TheRecentRuleFilesAreChosenByTheirNumbers) {
         return tip.find(L"二番目&その他.ibk") != std::wstring::npos;
     })) << "last tip: "
         << Utf8(tip);
+}
+
+TEST_F(TrayIconTest, AHandOffTakesTheIconAwayAndBringsItBackASecondLater) {
+    StartVelmado();
+    const std::wstring text = L"TrayIconVisible";
+    COPYDATASTRUCT data{};
+    data.cbData = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
+    data.lpData = const_cast<wchar_t*>(text.c_str());
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(main_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
+                        5000, &answer);
+    std::vector<IconRequest> requests;
+    ASSERT_TRUE(WaitUntil([&] {
+        requests = MainIconRequests();
+        return requests.size() >= 2 && requests.back().message == NIM_ADD &&
+               requests[requests.size() - 2].message == NIM_DELETE;
+    })) << requests.size()
+        << " requests";
+    const long long away = requests.back().ms - requests[requests.size() - 2].ms;
+    EXPECT_GE(away, 900) << "back after " << away << " ms";
 }
 
 TEST_F(TrayIconTest, TheIconFlashesWhenARuleActsAndTurnsBackAfterTheFlash) {

@@ -54,6 +54,12 @@ TrayForm::TrayForm(Program& program)
     };
     form_.OnDestroy = [this] { FormDestroy(); };
     TimerMain.OnTimer = [this] { TimerMainTimer(); };
+    trayIconReturn_.SetInterval(1000);
+    trayIconReturn_.OnTimer = [this] {
+        trayIconReturn_.SetEnabled(false);
+        TrayIcon.SetVisible(true);
+        RefreshMonitors();
+    };
     startupDelay_.OnTimer = [this] {
         startupDelay_.SetEnabled(false);
         FinishStartup();
@@ -316,6 +322,10 @@ void TrayForm::ReceiveHandOff(const COPYDATASTRUCT* data) {
         config_.PPHookEnabled = false;
         break;
     case HandOffCommand::TrayIconVisible:
+        // Brings the icon back where the shell lost it: away now, back in a second.
+        TrayIcon.SetVisible(false);
+        trayIconReturn_.SetEnabled(true);
+        break;
     case HandOffCommand::Profile:
     case HandOffCommand::Ignore:
         break;

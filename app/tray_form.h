@@ -92,6 +92,9 @@ private:
     // The main timer.
     void TimerMainTimer();
     bool TabletModeStep();
+    // What depends on the monitors is read again: the screen model, and the event hook if it
+    // is installed.
+    void RefreshMonitors();
     bool TaskbarVanished();
     void TrackForeground();
     void TrackEventList();
@@ -124,6 +127,7 @@ private:
     std::vector<HICON> trayImages_; // shared resource icons, not destroyed
     std::wstring MSound;            // played when the action flash ends
     ui::Timer startupDelay_;
+    ui::Timer trayIconReturn_; // shows the tray icon again after a "TrayIconVisible" hand-off
     UINT passJournalMessage_ = 0;
 
     int monitorCount_ = 1;
