@@ -137,8 +137,8 @@ bool WindowForm::Create() {
 void WindowForm::FormCreate() {
     dpi_ = ui::WindowDpi(Handle());
     font_ = ui::CreateMessageFont(dpi_);
-    CreateImageLists();
     CreateControls();
+    CreateImageLists();
     Proc_FormConfigLoad();
     LoadFinderHistory();
     dialogRect_ = RuleStore::ReadDialogRect(ctx_.ruleFilePath);
@@ -181,7 +181,6 @@ void WindowForm::CreateControls() {
     LabelFile = label(L"設定ファイル:");
     EditFile = edit(kEditFile, ES_READONLY);
     ListViewWindow.Create(form, kListViewWindow, {.checkBoxes = true, .editLabels = true}, font);
-    ListViewWindow.SetImageList(ImageListWindow.Handle());
     ListViewWindow.OnCheckChanged = [this] { ListViewCheckChanged(); };
     ListViewWindow.OnSelectionChanged = [this] { UpdateListButtons(); };
     ListViewWindow.OnEdited = [this](int row, const std::wstring& text) {
@@ -243,7 +242,6 @@ void WindowForm::CreateControls() {
 
     // The window-list page.
     ListViewWindowList.Create(form, kListViewWindowList, {}, font);
-    ListViewWindowList.SetImageList(ImageListWindowList.Handle());
     ListViewWindowList.OnActivate = [this](int row) { ListViewWindowListDblClick(row); };
 
     // Below the pages.
