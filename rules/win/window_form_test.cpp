@@ -638,6 +638,32 @@ TEST_F(WindowFormTest, RuleFileCommandsUseTheirDialogsAndAcceptOnlyRuleFiles) {
     EXPECT_EQ(Text(Form::kEditSoundShade), Path(L"ding.WAV"));
 }
 
+TEST_F(WindowFormTest, ItsOwnDialogsAreKeptInFrontOfTheEditorOnly) {
+    CreateForm();
+    form->Show(0);
+    const HWND editor = form->Handle();
+    ASSERT_TRUE(ui::test::PumpUntil([&] { return GetForegroundWindow() == editor; }));
+    const HWND question = CreateWindowExW(0, L"#32770", L"Velmado - 確認", WS_POPUP | WS_CAPTION,
+                                          100, 100, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    ShowWindow(question, SW_SHOWNOACTIVATE);
+    const HWND other = CreateWindowExW(0, L"#32770", L"ほかのダイアログ", WS_POPUP | WS_CAPTION,
+                                       120, 120, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    ShowWindow(other, SW_SHOWNOACTIVATE);
+    SetForegroundWindow(editor);
+
+    form->Proc_CheckDialog();
+    EXPECT_TRUE(ui::test::PumpUntil([&] { return GetForegroundWindow() == question; }));
+
+    // With another window in front the editor leaves the foreground alone.
+    SetForegroundWindow(other);
+    ASSERT_TRUE(ui::test::PumpUntil([&] { return GetForegroundWindow() == other; }));
+    form->Proc_CheckDialog();
+    ui::test::PumpUntil([] { return false; }, 200);
+    EXPECT_EQ(GetForegroundWindow(), other);
+    DestroyWindow(other);
+    DestroyWindow(question);
+}
+
 TEST_F(WindowFormTest, TheWindowListShowsOrdinaryWindowsAndADoubleClickPicksOne) {
     const test::TestWindow window(L"一覧テスト");
     const test::TestWindow disabled(L"無効");
