@@ -40,12 +40,14 @@ bool IsEmbedded(HWND window) {
 
 rules::TargetWindow SelectTarget(const TargetLookupInput& input) {
     HWND candidate = Candidate(input);
-    if (!win::IsNormalTopWindow(candidate, input.offscreenCheck) ||
-        rules::IsSameProgram(win::GetWindowExePath(candidate), input.ownProgram)) {
+    if (!win::IsNormalTopWindow(candidate, input.offscreenCheck)) {
         return {};
     }
-
+    // Visible and titled, so the identity names its program.
     const win::WindowIdentity identity = win::GetWindowIdentity(candidate);
+    if (rules::IsSameProgram(identity.programPath, input.ownProgram)) {
+        return {};
+    }
     const std::optional<common::XYWH> rect = win::GetWindowXYWH(candidate);
     // An unreadable rectangle does not refuse the window by itself.
     if (rect && (identity.className == L"TApplication" || rect->width < 1 || rect->height < 1)) {
