@@ -288,6 +288,8 @@ TEST_F(TrayIconTest, TheIconFlashesWhenARuleActsAndTurnsBackAfterTheFlash) {
         }
         return images.size() >= 3 && images.back().digest == images[images.size() - 3].digest;
     })) << ImageLog(images);
+    constexpr unsigned long long kNoBits = 2166136261u; // the digest of no icon bits at all
+    EXPECT_NE(images.front().digest, kNoBits) << "the icon was added without its image";
     // The normal image, then the flash, then the normal image again.
     const IconRequest& flash = images[images.size() - 2];
     EXPECT_NE(flash.digest, images.back().digest) << ImageLog(images);

@@ -161,9 +161,9 @@ void TrayForm::FormCreate() {
 void TrayForm::FinishStartup() {
     if (Resident()) {
         pass_.MDeskTopC = 1;
+        Proc_TrayIconState(); // the icon appears with its image, not blank first
         TrayIcon.SetVisible(true);
         TrayIcon.SetEnabled(true);
-        Proc_TrayIconState();
         eventHook_.Install();
     }
     TimerMain.SetInterval(2000);
