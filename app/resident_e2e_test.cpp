@@ -101,7 +101,7 @@ TEST_F(ResidentTest, ACaptionChangeOfTheForegroundWindowLeadsToOnePass) {
     HWND main = nullptr;
     Process velmado = StartResident(main);
     Probe probe = Probe::Start(L"--caption \"前\"");
-    probe.Request(L"foreground " + std::to_wstring(reinterpret_cast<INT_PTR>(probe.Window())));
+    probe.Foreground();
     Settle(main);
     const int before = Passes(main);
     probe.SetCaption(L"後");
@@ -114,7 +114,7 @@ TEST_F(ResidentTest, AForegroundEventPassStopsAfterTheEventWindow) {
     Probe below = Probe::Start(L"--caption \"下\" --rect 50,50,300,200");
     Probe top = Probe::Start(L"--caption \"上\" --rect 400,50,300,200");
     Settle(main);
-    top.Request(L"foreground " + std::to_wstring(reinterpret_cast<INT_PTR>(top.Window())));
+    top.Foreground();
     top.Raise(EVENT_SYSTEM_FOREGROUND);
     Settle(main);
     // The window that raised the event is handed on last; nothing below it is reached.
@@ -128,7 +128,7 @@ TEST_F(ResidentTest, AMoveEndEventAfterAMoveLeadsToOnePass) {
     HWND main = nullptr;
     Process velmado = StartResident(main);
     Probe probe = Probe::Start(L"--caption \"移動\" --rect 100,100,300,200");
-    probe.Request(L"foreground " + std::to_wstring(reinterpret_cast<INT_PTR>(probe.Window())));
+    probe.Foreground();
     Settle(main);
     const int before = Passes(main);
     SetWindowPos(probe.Window(), nullptr, 220, 180, 0, 0, SWP_NOSIZE | SWP_NOZORDER);

@@ -83,7 +83,7 @@ TEST_F(RulesTest, ResidentRulesActOnceUnlessFixedAndSendKeys) {
 
     Probe fixed = Probe::Start(L"--caption \"固定\" --rect 10,300,250,160");
     EXPECT_TRUE(WindowRectIs(fixed.Window(), {400, 90, 250, 160}));
-    fixed.Request(L"foreground " + std::to_wstring(reinterpret_cast<INT_PTR>(fixed.Window())));
+    fixed.Foreground();
     SetWindowPos(fixed.Window(), nullptr, 60, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     fixed.Raise(EVENT_SYSTEM_MOVESIZEEND);
     EXPECT_TRUE(WindowRectIs(fixed.Window(), {400, 90, 250, 160})) << "a fixed rule moves it back";
@@ -161,7 +161,7 @@ TEST_F(RulesTest, AHandedOverRuleFileBecomesTheCurrentOne) {
         {{ProbePath(), L"手渡し後", L"全部", L"", L"通常", L"333", L"222", L"", L""}});
     Process second = Process::Start(Velmado(), L"\"" + rules + L"\"");
     EXPECT_TRUE(second.WaitExit());
-    probe.Request(L"foreground " + std::to_wstring(reinterpret_cast<INT_PTR>(probe.Window())));
+    probe.Foreground();
     probe.SetCaption(L"手渡し後");
     EXPECT_TRUE(WindowRectIs(probe.Window(), {333, 222, 250, 160})) << "its rules act";
     EndSession(main, velmado);

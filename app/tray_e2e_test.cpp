@@ -98,7 +98,7 @@ TEST_F(TrayTest, MiddleAndDoubleClicksSwitchTheMouseHookAndTheWorkAreas) {
 
 TEST_F(TrayTest, ALeftClickOpensTheWindowMenuForTheWindowInFrontAfterTheSingleClickDelay) {
     Probe probe = Probe::Start(L"--caption \"前の窓\" --rect 100,100,300,200");
-    probe.Request(L"foreground " + std::to_wstring(reinterpret_cast<INT_PTR>(probe.Window())));
+    probe.Foreground();
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == probe.Window(); }));
     Click(WM_LBUTTONDOWN);
     Click(WM_LBUTTONUP);

@@ -443,6 +443,10 @@ void Probe::Raise(DWORD event, HWND window) const {
     Request(L"raise " + std::to_wstring(event) + L" " + HandleText(window ? window : window_));
 }
 
+void Probe::Foreground(HWND window) const {
+    Request(L"foreground " + HandleText(window ? window : window_));
+}
+
 void Probe::SetCaption(const std::wstring& caption, HWND window) const {
     Request(L"caption " + HandleText(window ? window : window_) + L" \"" + caption + L"\"");
 }

@@ -114,6 +114,8 @@ public:
     // Raises an accessibility event for a window from inside the probe's process.
     void Raise(DWORD event, HWND window = nullptr) const;
     void SetCaption(const std::wstring& caption, HWND window = nullptr) const;
+    // Brings the window to the foreground from inside the probe's process.
+    void Foreground(HWND window = nullptr) const;
 
 private:
     Process process_;
